@@ -1,0 +1,4 @@
+#include "app/PixmodeApp.h"
+
+// The one application object, constructed during static initialisation.
+CPixmodeApp theApp;

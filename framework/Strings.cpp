@@ -1,0 +1,40 @@
+#include "framework/Strings.h"
+
+#include "framework/WinApp.h"
+
+std::wstring LoadResString(UINT id) {
+    // With a zero buffer size LoadStringW hands out a read-only pointer to the resource text.
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(AppInstance(), id, reinterpret_cast<LPWSTR>(&text), 0);
+    if (length <= 0 || text == nullptr) return std::wstring();
+    return std::wstring(text, static_cast<size_t>(length));
+}
+
+std::wstring FormatResString(UINT id, const std::wstring& insert) {
+    std::wstring text = LoadResString(id);
+    const std::wstring marker = L"%1";
+    for (size_t at = text.find(marker); at != std::wstring::npos; at = text.find(marker, at + insert.size())) {
+        text.replace(at, marker.size(), insert);
+    }
+    return text;
+}
+
+std::wstring ReplaceFirst(std::wstring text, const std::wstring& placeholder, const std::wstring& value) {
+    size_t at = text.find(placeholder);
+    if (at != std::wstring::npos) text.replace(at, placeholder.size(), value);
+    return text;
+}
+
+std::wstring SignedText(long long value) { return std::to_wstring(value); }
+
+std::wstring UnsignedText(unsigned long long value) { return std::to_wstring(value); }
+
+std::wstring HexText(unsigned long value) {
+    static const wchar_t digits[] = L"0123456789abcdef";
+    std::wstring text;
+    do {
+        text.insert(text.begin(), digits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    return text;
+}

@@ -1,0 +1,4 @@
+#include "about/AboutBox.h"
+
+// Placeholder until the about box lands.
+void ShowAboutBox(HWND) {}

@@ -1,0 +1,4 @@
+#include "dialog/ShowMainDialog.h"
+
+// Placeholder until the main dialog lands.
+void ShowMainDialog() {}

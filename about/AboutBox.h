@@ -4,3 +4,6 @@
 
 // Shows the about box modally over owner; returns when it closes.
 void ShowAboutBox(HWND owner);
+
+// The box's dialog procedure; its creation parameter is an AboutContext that outlives the box.
+INT_PTR CALLBACK AboutDlgProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);

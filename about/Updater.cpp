@@ -1,4 +1,43 @@
 #include "about/Updater.h"
 
-// Placeholder until the update check lands.
-void LaunchUpdater(HWND, bool, HMODULE) {}
+#include <shellapi.h>
+
+#include "about/ModuleFileName.h"
+#include "about/VersionInfo.h"
+#include "framework/Shell.h"
+#include "framework/Strings.h"
+
+std::wstring UpdaterPath(const std::wstring& programPath) {
+    return FolderWithSeparator(programPath) + L"Marrowick.exe";
+}
+
+std::wstring UpdaterParameters(const std::wstring& programPath, long long fileVersion, bool automatic) {
+    return programPath + L" 0 " + SignedText(fileVersion) + (automatic ? L" 1" : L" 0");
+}
+
+void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
+                   long long fileVersion) {
+    const std::wstring file = UpdaterPath(programPath);
+    const std::wstring parameters = UpdaterParameters(programPath, fileVersion, automatic);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof(request);
+    request.fMask = SEE_MASK_UNICODE;
+    request.hwnd = owner;
+    request.lpFile = file.c_str();
+    request.lpParameters = parameters.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (owner != nullptr) {
+        // Lets the updater appear on the monitor of the window that started it.
+        request.hMonitor = MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
+        request.fMask |= SEE_MASK_HMONITOR;
+    }
+    // The updater reports its own problems; nothing here waits for it or reads its result.
+    shell.ExecuteEx(request);
+}
+
+void LaunchUpdater(HWND owner, bool automatic, HMODULE module) {
+    const FixedVersionInfo fixed = GetFixedVersionInfo(module);
+    const long long version = fixed.found ? static_cast<long long>(fixed.FileVersion64()) : 0;
+    Win32Shell shell;
+    LaunchUpdater(shell, owner, automatic, ModuleFileName(module), version);
+}

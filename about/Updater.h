@@ -2,5 +2,17 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
+class IShell;
+
 // automatic: true for the start at every opening of the main dialog, false for the about box link.
 void LaunchUpdater(HWND owner, bool automatic, HMODULE module);
+
+// The updater's file: the program's folder, separator kept, and "Marrowick.exe".
+std::wstring UpdaterPath(const std::wstring& programPath);
+// "<program path> 0 <file version> <1|0>": the path unquoted and whole, the version signed decimal.
+std::wstring UpdaterParameters(const std::wstring& programPath, long long fileVersion, bool automatic);
+// Asks the shell to start the updater for programPath and goes on at once.
+void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
+                   long long fileVersion);

@@ -59,11 +59,7 @@ void ActOnAboutLink(AboutLink link, HWND box, const std::wstring& path, IShell& 
             break;
         }
         case AboutLink::WebSite: OpenAddress(shell, box, kHomePageAddress); break;
-        case AboutLink::CheckForUpdates: {
-            const FixedVersionInfo fixed = ReadFixedVersionInfo(path);
-            LaunchUpdater(shell, box, false, path, fixed.found ? static_cast<long long>(fixed.FileVersion64()) : 0);
-            break;
-        }
+        case AboutLink::CheckForUpdates: LaunchUpdater(shell, box, false, path); break;
         case AboutLink::None: break;
     }
 }

@@ -35,9 +35,16 @@ void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring
     shell.ExecuteEx(request);
 }
 
+long long ProgramFileVersion(const std::wstring& programPath) {
+    const FixedVersionInfo fixed = ReadFixedVersionInfo(programPath);
+    return fixed.found ? static_cast<long long>(fixed.FileVersion64()) : 0;
+}
+
+void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath) {
+    LaunchUpdater(shell, owner, automatic, programPath, ProgramFileVersion(programPath));
+}
+
 void LaunchUpdater(HWND owner, bool automatic, HMODULE module) {
-    const FixedVersionInfo fixed = GetFixedVersionInfo(module);
-    const long long version = fixed.found ? static_cast<long long>(fixed.FileVersion64()) : 0;
     Win32Shell shell;
-    LaunchUpdater(shell, owner, automatic, ModuleFileName(module), version);
+    LaunchUpdater(shell, owner, automatic, ModuleFileName(module));
 }

@@ -13,6 +13,10 @@ void LaunchUpdater(HWND owner, bool automatic, HMODULE module);
 std::wstring UpdaterPath(const std::wstring& programPath);
 // "<program path> 0 <file version> <1|0>": the path unquoted and whole, the version signed decimal.
 std::wstring UpdaterParameters(const std::wstring& programPath, long long fileVersion, bool automatic);
+// The file version of the program as one signed number; 0 when the file has no fixed version.
+long long ProgramFileVersion(const std::wstring& programPath);
 // Asks the shell to start the updater for programPath and goes on at once.
 void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
                    long long fileVersion);
+// The same with the version read from the program file.
+void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath);

@@ -63,7 +63,8 @@ FixedVersionInfo ReadFixedVersionInfo(const std::wstring& path) {
     VersionData data(path);
     UINT length = 0;
     const void* fixed = data.Query(L"\\", length);
-    if (fixed == nullptr) return result;
+    // A resource may carry no fixed part (length 0): copying one would read past the value.
+    if (fixed == nullptr || length < sizeof(VS_FIXEDFILEINFO)) return result;
     result.info = *static_cast<const VS_FIXEDFILEINFO*>(fixed);
     result.found = true;
     return result;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
+#include "TemporaryFolder.h"
 #include "TestDataPath.h"
 #include "about/ModuleFileName.h"
 
@@ -10,37 +10,6 @@ namespace {
 
 struct LibraryFreer {
     void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-
-// A folder chain under the temporary folder, removed again with everything in it.
-class DeepFolder {
-public:
-    explicit DeepFolder(size_t minimumLength) {
-        wchar_t temp[MAX_PATH + 1] = {};
-        GetTempPathW(MAX_PATH + 1, temp);
-        path_ = std::wstring(L"\\\\?\\") + temp + L"pixmode module name " + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(path_.c_str(), nullptr);
-        folders_.push_back(path_);
-        while (path_.size() < minimumLength) {
-            path_ += L"\\a folder with a rather long name for the test";
-            CreateDirectoryW(path_.c_str(), nullptr);
-            folders_.push_back(path_);
-        }
-    }
-    ~DeepFolder() {
-        for (const std::wstring& file : files_) DeleteFileW(file.c_str());
-        for (auto folder = folders_.rbegin(); folder != folders_.rend(); ++folder) RemoveDirectoryW(folder->c_str());
-    }
-    std::wstring Copy(const std::wstring& source, const std::wstring& name) {
-        const std::wstring target = path_ + L"\\" + name;
-        if (CopyFileW(source.c_str(), target.c_str(), FALSE)) files_.push_back(target);
-        return target;
-    }
-
-private:
-    std::wstring path_;
-    std::vector<std::wstring> folders_;
-    std::vector<std::wstring> files_;
 };
 
 }  // namespace
@@ -53,9 +22,10 @@ TEST(ModuleFileName, OwnProgramIsAFullPath) {
 }
 
 TEST(ModuleFileName, NameLongerThanMaxPathIsNotCut) {
-    DeepFolder folder(2 * MAX_PATH);
+    TemporaryFolder folder(L"pixmode module name", 2 * MAX_PATH, L"a folder with a rather long name for the test");
     const std::wstring copy = folder.Copy(TestDataPath(L"all_keys.dll"), L"long path.dll");
-    std::unique_ptr<HINSTANCE__, LibraryFreer> module(LoadLibraryW(copy.c_str()));
+    ASSERT_FALSE(copy.empty());
+    std::unique_ptr<HINSTANCE__, LibraryFreer> module(LoadLibraryW(TemporaryFolder::Long(copy).c_str()));
     if (!module) GTEST_SKIP() << "the platform does not load modules from paths this long";
     const std::wstring name = ModuleFileName(module.get());
     EXPECT_GT(name.size(), static_cast<size_t>(2 * MAX_PATH) - 4);

@@ -59,7 +59,7 @@ void ActOnAboutLink(AboutLink link, HWND box, const std::wstring& path, IShell& 
             break;
         }
         case AboutLink::WebSite: OpenAddress(shell, box, kHomePageAddress); break;
-        case AboutLink::CheckForUpdates: LaunchUpdater(shell, box, false, path); break;
+        case AboutLink::CheckForUpdates: LaunchUpdaterFor(shell, box, false, path); break;
         case AboutLink::None: break;
     }
 }

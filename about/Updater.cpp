@@ -15,8 +15,8 @@ std::wstring UpdaterParameters(const std::wstring& programPath, long long fileVe
     return programPath + L" 0 " + SignedText(fileVersion) + (automatic ? L" 1" : L" 0");
 }
 
-void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
-                   long long fileVersion) {
+void LaunchUpdaterWith(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
+                       long long fileVersion) {
     const std::wstring file = UpdaterPath(programPath);
     const std::wstring parameters = UpdaterParameters(programPath, fileVersion, automatic);
     SHELLEXECUTEINFOW request{};
@@ -40,11 +40,11 @@ long long ProgramFileVersion(const std::wstring& programPath) {
     return fixed.found ? static_cast<long long>(fixed.FileVersion64()) : 0;
 }
 
-void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath) {
-    LaunchUpdater(shell, owner, automatic, programPath, ProgramFileVersion(programPath));
+void LaunchUpdaterFor(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath) {
+    LaunchUpdaterWith(shell, owner, automatic, programPath, ProgramFileVersion(programPath));
 }
 
 void LaunchUpdater(HWND owner, bool automatic, HMODULE module) {
     Win32Shell shell;
-    LaunchUpdater(shell, owner, automatic, ModuleFileName(module));
+    LaunchUpdaterFor(shell, owner, automatic, ModuleFileName(module));
 }

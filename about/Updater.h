@@ -15,8 +15,9 @@ std::wstring UpdaterPath(const std::wstring& programPath);
 std::wstring UpdaterParameters(const std::wstring& programPath, long long fileVersion, bool automatic);
 // The file version of the program as one signed number; 0 when the file has no fixed version.
 long long ProgramFileVersion(const std::wstring& programPath);
-// Asks the shell to start the updater for programPath and goes on at once.
-void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
-                   long long fileVersion);
+// Asks the shell to start the updater for programPath and goes on at once. (Named apart from
+// LaunchUpdater so that the module form can be taken as a plain function value.)
+void LaunchUpdaterWith(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath,
+                       long long fileVersion);
 // The same with the version read from the program file.
-void LaunchUpdater(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath);
+void LaunchUpdaterFor(IShell& shell, HWND owner, bool automatic, const std::wstring& programPath);

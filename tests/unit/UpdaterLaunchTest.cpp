@@ -28,7 +28,7 @@ TEST(UpdaterLaunch, ParametersArePathZeroSignedVersionAndFlag) {
 
 TEST(UpdaterLaunch, RequestWithoutOwnerNamesNoMonitor) {
     FakeShell shell;
-    LaunchUpdater(shell, nullptr, true, L"C:\\Program Files\\Pixmode\\pixmode.exe", 562980018192384);
+    LaunchUpdaterWith(shell, nullptr, true, L"C:\\Program Files\\Pixmode\\pixmode.exe", 562980018192384);
     ASSERT_EQ(shell.requests.size(), 1u);
     const ShellRequest& request = shell.requests[0];
     EXPECT_TRUE(request.extended);
@@ -49,7 +49,7 @@ TEST(UpdaterLaunch, LongProgramPathReachesTheUpdaterWhole) {
     program += L"pixmode.exe";
     ASSERT_GT(program.size(), 179u);
     FakeShell shell;
-    LaunchUpdater(shell, nullptr, false, program, 562980018192384);
+    LaunchUpdaterWith(shell, nullptr, false, program, 562980018192384);
     ASSERT_EQ(shell.requests.size(), 1u);
     EXPECT_EQ(shell.requests[0].parameters, program + L" 0 562980018192384 0");
     EXPECT_EQ(shell.requests[0].file, program.substr(0, program.size() - 11) + L"Marrowick.exe");
@@ -66,7 +66,7 @@ TEST(UpdaterLaunch, VersionIsReadFromTheProgramFile) {
     };
     for (const auto& c : cases) {
         FakeShell shell;
-        LaunchUpdater(shell, nullptr, true, c.program);
+        LaunchUpdaterFor(shell, nullptr, true, c.program);
         ASSERT_EQ(shell.requests.size(), 1u);
         EXPECT_EQ(shell.requests[0].parameters, c.program + L" 0 " + c.version + L" 1");
         EXPECT_EQ(shell.requests[0].file, FolderWithSeparator(c.program) + L"Marrowick.exe");
@@ -78,7 +78,7 @@ TEST(UpdaterLaunch, OwnerWindowAddsItsMonitor) {
                                        GetModuleHandleW(nullptr), nullptr);
     if (owner == nullptr) GTEST_SKIP() << "no display to create a window on";
     FakeShell shell;
-    LaunchUpdater(shell, owner, false, L"C:\\Pixmode\\pixmode.exe", 0);
+    LaunchUpdaterWith(shell, owner, false, L"C:\\Pixmode\\pixmode.exe", 0);
     const HMONITOR expected = MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
     DestroyWindow(owner);
     ASSERT_EQ(shell.requests.size(), 1u);

@@ -61,7 +61,7 @@ TEST(UpdaterStart, LongPathWithBlanksArrivesWhole) {
     SetEnvironmentVariableW(kParameterLogVariable, log.c_str());
 
     WaitingShell shell;
-    LaunchUpdater(shell, nullptr, true, program, 562980018192384);
+    LaunchUpdaterWith(shell, nullptr, true, program, 562980018192384);
     SetEnvironmentVariableW(kParameterLogVariable, nullptr);
 
     ASSERT_TRUE(shell.started);

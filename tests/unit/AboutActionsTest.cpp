@@ -83,14 +83,6 @@ TEST(AboutLinks, ClickAndReturnActByTheSender) {
     }
 }
 
-TEST(AboutLinks, OnlyOkAndCancelEndTheBox) {
-    EXPECT_TRUE(EndsAboutBox(IDOK));
-    EXPECT_TRUE(EndsAboutBox(IDCANCEL));
-    EXPECT_FALSE(EndsAboutBox(11));
-    EXPECT_FALSE(EndsAboutBox(IDABORT));
-    EXPECT_FALSE(EndsAboutBox(0));
-}
-
 TEST(AboutLinks, EmailOpensTheMailtoAddressThroughTheShell) {
     FakeShell shell;
     ActOnAboutLink(AboutLink::Email, kBox, TestProgramPath(), shell);
@@ -141,10 +133,4 @@ TEST(AboutLinks, WithoutFixedInformationOnlyTheEmailLinkIsSilent) {
     ASSERT_EQ(shell.requests.size(), 2u);
     EXPECT_EQ(shell.requests[0].file, kHomePageAddress);
     EXPECT_EQ(shell.requests[1].parameters, path + L" 0 0 0");
-}
-
-TEST(AboutLinks, NoLinkDoesNothing) {
-    FakeShell shell;
-    ActOnAboutLink(AboutLink::None, kBox, TestProgramPath(), shell);
-    EXPECT_TRUE(shell.requests.empty());
 }

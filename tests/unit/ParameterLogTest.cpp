@@ -37,11 +37,3 @@ TEST(ParameterLog, AppendsOneUtf8LinePerStart) {
 TEST(ParameterLog, UnwritableFileIsReportedNotThrown) {
     EXPECT_FALSE(AppendParameterLine(L"Z:\\no such folder\\at all\\log.txt", L"x"));
 }
-
-TEST(ParameterLog, FileComesFromTheEnvironment) {
-    SetEnvironmentVariableW(kParameterLogVariable, nullptr);
-    EXPECT_EQ(ParameterLogFile(), L"");
-    SetEnvironmentVariableW(kParameterLogVariable, L"C:\\logs\\updater starts.txt");
-    EXPECT_EQ(ParameterLogFile(), L"C:\\logs\\updater starts.txt");
-    SetEnvironmentVariableW(kParameterLogVariable, nullptr);
-}

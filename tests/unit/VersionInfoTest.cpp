@@ -74,10 +74,6 @@ TEST(VersionInfo, BlockNameUsesFourLowerCaseHexDigitsEach) {
               L"\\StringFileInfo\\000700ab\\LegalTrademarks");
 }
 
-TEST(VersionInfo, KeyOutsideTheTableHasNoName) {
-    EXPECT_STREQ(VersionStringKeyName(static_cast<VersionStringKey>(kVersionStringKeyCount)), L"");
-}
-
 TEST(VersionInfo, FilesWithoutReadableTextsGiveEmptyTexts) {
     const struct { const wchar_t* file; VersionStringKey key; } cases[] = {
         // No version resource at all.
@@ -126,16 +122,4 @@ TEST(VersionInfo, TextsAreReadEvenWithoutTheFixedPart) {
     const std::wstring path = TestDataPath(L"no_fixed_info.dll");
     EXPECT_EQ(ReadVersionString(path, VersionStringKey::InternalName), L"NOFIXED");
     EXPECT_EQ(ReadVersionString(path, VersionStringKey::FileDescription), L"No fixed part");
-}
-
-TEST(VersionInfo, HighComponentsKeepAllSixteenBits) {
-    FixedVersionInfo fixed;
-    fixed.found = true;
-    fixed.info.dwFileVersionMS = 0xFFFE0001;
-    fixed.info.dwFileVersionLS = 0x8000FFFF;
-    EXPECT_EQ(fixed.Major(), 0xFFFE);
-    EXPECT_EQ(fixed.Minor(), 1);
-    EXPECT_EQ(fixed.Build(), 0x8000);
-    EXPECT_EQ(fixed.Revision(), 0xFFFF);
-    EXPECT_EQ(fixed.FileVersion64(), 0xFFFE00018000FFFFull);
 }

@@ -80,3 +80,17 @@ int PrintModes(const std::wstring& device) {
     }
     return 0;
 }
+
+int ChangeMode(const std::wstring& device, DWORD width, DWORD height, DWORD frequency, DWORD flags) {
+    DEVMODEW mode = EmptyMode();
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    if (frequency != 0) {
+        mode.dmDisplayFrequency = frequency;
+        mode.dmFields |= DM_DISPLAYFREQUENCY;
+    }
+    const LONG result = ChangeDisplaySettingsExW(DeviceOrNull(device), &mode, nullptr, flags, nullptr);
+    JsonLine().Add("result", static_cast<std::int64_t>(result)).Print();
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}

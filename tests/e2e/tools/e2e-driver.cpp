@@ -231,7 +231,8 @@ void Usage() {
              std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
                           L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
                           L"children|message-box|close --hwnd H | control|click|listview|combo "
-                          L"--hwnd H --id N | displays | modes [--device NAME]"))
+                          L"--hwnd H --id N | displays | modes [--device NAME] | change [--device NAME] "
+                          L"--width W --height H [--frequency F] [--flags N]"))
         .Print();
 }
 
@@ -260,6 +261,12 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"combo") return ComboItems(args);
     if (command == L"displays") return PrintDisplays();
     if (command == L"modes") return PrintModes(args.Text(L"--device"));
+    if (command == L"change") {
+        return ChangeMode(args.Text(L"--device"), static_cast<DWORD>(args.Number(L"--width", 0)),
+                          static_cast<DWORD>(args.Number(L"--height", 0)),
+                          static_cast<DWORD>(args.Number(L"--frequency", 0)),
+                          static_cast<DWORD>(args.Number(L"--flags", 0)));
+    }
     Usage();
     return kFailed;
 }

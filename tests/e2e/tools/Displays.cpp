@@ -62,6 +62,13 @@ int PrintDisplays() {
         DEVMODEW current = EmptyMode();
         line.Add("hasCurrent", EnumDisplaySettingsW(name.c_str(), ENUM_CURRENT_SETTINGS, &current) != FALSE);
         AddMode(line, current);
+        // The stored mode, which changes made with CDS_UPDATEREGISTRY write.
+        DEVMODEW stored = EmptyMode();
+        const bool hasStored = EnumDisplaySettingsW(name.c_str(), ENUM_REGISTRY_SETTINGS, &stored) != FALSE;
+        line.Add("hasStored", hasStored)
+            .Add("storedWidth", static_cast<std::int64_t>(stored.dmPelsWidth))
+            .Add("storedHeight", static_cast<std::int64_t>(stored.dmPelsHeight))
+            .Add("storedFrequency", static_cast<std::int64_t>(stored.dmDisplayFrequency));
         line.Print();
         adapter = DISPLAY_DEVICEW{};
         adapter.cb = sizeof(adapter);

@@ -19,3 +19,8 @@ int CALLBACK CompareModeItems(LPARAM data1, LPARAM data2, LPARAM params);
 constexpr int kSortedHeaderFormat = HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
 constexpr int kAscendingMarker = 0;
 constexpr int kDescendingMarker = 1;
+
+// A click on a column header: a new column starts ascending, the same column turns round.
+inline bool NextSortAscending(int clickedColumn, int sortColumn, bool ascending) {
+    return clickedColumn != sortColumn ? true : !ascending;
+}

@@ -46,6 +46,9 @@ public:
         ::CheckDlgButton(m_hWnd, id, checked ? BST_CHECKED : BST_UNCHECKED);
     }
     void EnableDlgItem(int id, bool enable) const { ::EnableWindow(GetDlgItem(id), enable ? TRUE : FALSE); }
+    // Over the owner when it is visible and not minimised, otherwise in the work area of the
+    // dialog's monitor.
+    void CenterWindow() const;
 
     // Per message: the message map first, then the framework's own handling.
     virtual INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

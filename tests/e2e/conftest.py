@@ -3,7 +3,7 @@
 Session: `rig` (the virtual display; started here, or reused when PIXMODE_RIG_DIR names the
 folder of a rig started with scripts/rig/start.sh) and `driver` (e2e-driver.exe).
 Per test: every output's X mode is saved before and put back after each test that uses the
-rig; `pixmode` runs build/windows-x64/pixmode.exe (PIXMODE_EXE overrides it) and ends any run
+rig; `stored_modes` does the same for the adapters' stored (registry) modes; `pixmode` runs build/windows-x64/pixmode.exe (PIXMODE_EXE overrides it) and ends any run
 a test leaves behind.
 """
 import os
@@ -62,6 +62,22 @@ def restore_display_modes(request):
         deadline = time.monotonic() + 10
         while not _wine_sees(checker, saved) and time.monotonic() < deadline:
             time.sleep(0.2)
+
+
+CDS_UPDATEREGISTRY = 0x1
+
+
+@pytest.fixture
+def stored_modes(driver):
+    """Each adapter's stored mode before the test; puts back any that the test changed."""
+    before = {d["name"]: d for d in driver.displays()}
+    yield before
+    for after in driver.displays():
+        old = before[after["name"]]
+        keys = ("storedWidth", "storedHeight", "storedFrequency")
+        if [after[k] for k in keys] != [old[k] for k in keys]:
+            driver.change(old["storedWidth"], old["storedHeight"], old["storedFrequency"],
+                          device=after["name"], flags=CDS_UPDATEREGISTRY)
 
 
 class PixmodeRunner:

@@ -6,6 +6,7 @@ from driver import IDOK
 
 FAILED_SWITCH = ("Could not change to the specified display settings.\n\n"
                  "Res:\t12345 x 777\nColours:\t32 bpp\nFreq:\t{rate} Hz")
+FIRST, SECOND = r"\\.\DISPLAY1", r"\\.\DISPLAY2"
 BAD_MONITOR = ("Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
                "The operation will continue with the default monitor")
 
@@ -58,6 +59,17 @@ def test_frequency_option_picks_the_other_rate_of_the_same_size(rig, pixmode):
     pixmode.run("-H1024", "-V768", "-F75")
     primary = xrandr.primary_mode(rig.env)
     assert primary.size == (1024, 768) and round(primary.refresh) == 75
+
+
+@pytest.mark.parametrize("store", [True, False])
+def test_update_option_also_stores_the_new_mode(rig, driver, pixmode, stored_modes, store):
+    pixmode.run(*(["-U"] if store else []), "-H800", "-V600")
+    assert xrandr.primary_mode(rig.env).size == (800, 600)
+    adapters = {d["name"]: d for d in driver.displays()}
+    stored = {name: (d["storedWidth"], d["storedHeight"]) for name, d in adapters.items()}
+    before = {name: (d["storedWidth"], d["storedHeight"]) for name, d in stored_modes.items()}
+    assert stored[FIRST] == ((800, 600) if store else before[FIRST])
+    assert stored[SECOND] == before[SECOND]
 
 
 def test_monitor_number_switches_the_second_output(rig, pixmode, known_start):

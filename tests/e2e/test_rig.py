@@ -4,7 +4,7 @@ import xrandr
 
 def test_windows_programs_see_two_adapters_with_the_x_modes(rig, driver):
     adapters = driver.displays()
-    assert [a["name"] for a in adapters] == ["\\\\.\\DISPLAY1", "\\\\.\\DISPLAY2"]
+    assert [a["name"] for a in adapters] == [r"\\.\DISPLAY1", r"\\.\DISPLAY2"]
     # Attached and primary, then attached only.
     assert [a["stateFlags"] for a in adapters] == [0x5, 0x1]
     outputs = xrandr.current_modes(rig.env)

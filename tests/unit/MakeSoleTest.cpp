@@ -157,6 +157,19 @@ TEST(MakeSole, DetachedTargetIsStagedFromTheClearedRecord) {
     EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kSuccess});
 }
 
+TEST(MakeSole, FailedReadLeavesNoHalfWrittenFieldsBehind) {
+    MakeSoleRun run;
+    run.display.AddAdapter(kPrimary, MakeMode(1920, 1080, 32, 60, 0, 0));
+    FakeAdapter& detached = run.display.AddAdapter(0, MakeMode(1280, 1024, 32, 75, 1920, 0));
+    detached.current.reset();
+    detached.failedCurrentRead = MakeMode(640, 480, 8, 75, 300, 400, 2);
+    run.Run(DisplayName(2));
+    DEVMODEW expected = PreparedDevMode();
+    expected.dmFields = kPos;
+    const DEVMODEW sole = run.Staged(2);
+    EXPECT_EQ(memcmp(&sole, &expected, sizeof(DEVMODEW)), 0);
+}
+
 TEST(MakeSole, DevicesOutsideTheDesktopReceiveTheDetachCallToo) {
     MakeSoleRun run;
     run.TwoDevices();

@@ -6,6 +6,19 @@
 #include "framework/Strings.h"
 #include "res/resource.h"
 
+const DEVMODEW* ModeAt(const ModeTable& table, int index) {
+    // Compared unsigned, so -1 is outside the table too.
+    if (static_cast<size_t>(static_cast<unsigned int>(index)) >= table.size()) return nullptr;
+    return &table[static_cast<size_t>(index)];
+}
+
+std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked) {
+    for (DWORD orientation = 0; orientation < checked.size(); ++orientation) {
+        if (checked[orientation]) return orientation;
+    }
+    return std::nullopt;
+}
+
 DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally) {
     if (!changePermanent) return 0;
     return changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;

@@ -2,8 +2,11 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
+
+#include "dialog/ModeList.h"
 
 class IDisplaySettings;
 class IMessageBox;
@@ -16,6 +19,13 @@ struct SwitchRequest {
     bool changeGlobally = false;    // store it for all users (only together with changePermanent)
     std::optional<DWORD> rotation;  // the first checked rotation button, 0 to 3; none when none is checked
 };
+
+// The record of a ModeTable index as the mode list hands it out; null for -1 (no selection) and
+// for any index outside the table.
+const DEVMODEW* ModeAt(const ModeTable& table, int index);
+
+// The first checked of the rotation buttons 0°, 90°, 180°, 270° as orientation 0 to 3.
+std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked);
 
 // The change flags of the two check boxes: storing for all users only counts when storing at all.
 DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally);

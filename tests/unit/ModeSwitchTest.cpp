@@ -31,6 +31,23 @@ struct SwitchRun {
 };
 }  // namespace
 
+TEST(ModeSwitch, ModeAtAcceptsOnlyIndicesInsideTheTable) {
+    const ModeTable table{MakeMode(640, 480), MakeMode(800, 600)};
+    EXPECT_EQ(ModeAt(table, 0), &table[0]);
+    EXPECT_EQ(ModeAt(table, 1), &table[1]);
+    EXPECT_EQ(ModeAt(table, 2), nullptr);
+    EXPECT_EQ(ModeAt(table, -1), nullptr);
+    EXPECT_EQ(ModeAt(table, -2), nullptr);
+    EXPECT_EQ(ModeAt(ModeTable{}, 0), nullptr);
+}
+
+TEST(ModeSwitch, FirstCheckedRotationWins) {
+    EXPECT_FALSE(FirstCheckedRotation({false, false, false, false}).has_value());
+    EXPECT_EQ(FirstCheckedRotation({true, false, false, false}), 0u);
+    EXPECT_EQ(FirstCheckedRotation({false, false, false, true}), 3u);
+    EXPECT_EQ(FirstCheckedRotation({false, true, true, false}), 1u);
+}
+
 TEST(ModeSwitch, ChangeFlagsFollowTheTwoBoxes) {
     EXPECT_EQ(SwitchChangeFlags(false, false), 0u);
     EXPECT_EQ(SwitchChangeFlags(false, true), 0u);

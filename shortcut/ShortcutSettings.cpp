@@ -36,8 +36,9 @@ std::wstring BuildShortcutArguments(const ShortcutSettings& settings) {
 
     if (settings.width != 0) append(L"-H" + UnsignedText(settings.width));
     if (settings.height != 0) append(L"-V" + UnsignedText(settings.height));
+    // A depth too large to count is left out rather than written as a wrong count.
     const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
-    if (colours != 0) append(L"-C" + UnsignedText(colours));
+    if (settings.bitsPerPixel != 0 && colours != 0) append(L"-C" + UnsignedText(colours));
     if (settings.frequency != 0) append(L"-F" + UnsignedText(settings.frequency));
     // Device numbers are enumeration indices; a negative one names no device, so it is not
     // written (as an unsigned number it would name a device that does not exist).

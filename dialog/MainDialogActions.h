@@ -11,6 +11,7 @@
 #include "about/Updater.h"
 #include "desktop/MakePrimary.h"
 #include "desktop/MakeSole.h"
+#include "shortcut/ShortcutDlg.h"
 
 struct MainDialogActions {
     std::function<void(HWND owner)> showAboutBox = ShowAboutBox;
@@ -20,4 +21,5 @@ struct MainDialogActions {
     std::function<void(IDisplaySettings&, IMessageBox&, const std::wstring& deviceName, DWORD fieldMask, DWORD width,
                        DWORD height, uint64_t colours, DWORD frequency, bool quiet)>
         makeSole = MakeSole;
+    std::function<void(const ShortcutSettings&)> showShortcutDialog = ShowShortcutDialog;
 };

@@ -14,6 +14,7 @@
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "shortcut/ShortcutHandOver.h"
 
 namespace {
 // Mode list extended styles: grid lines, header drag-and-drop, full-row selection, label tips.
@@ -229,7 +230,19 @@ void CPixmodeDlg::OnExtend() {}
 
 void CPixmodeDlg::OnSwitch() {}
 
-void CPixmodeDlg::OnShortcut() {}
+void CPixmodeDlg::OnShortcut() {
+    const int index = GetSelectedModeIndex();
+    if (index < 0 || static_cast<size_t>(index) >= m_modeTable.size()) return;
+    std::optional<int> deviceNumber;
+    if (const DeviceEntry* entry = GetSelectedDeviceEntry()) deviceNumber = entry->deviceNumber;
+    std::array<bool, 4> rotationChecked{};
+    for (size_t button = 0; button < rotationChecked.size(); ++button) {
+        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
+    }
+    m_actions.showShortcutDialog(ShortcutSettingsFromSelection(
+        m_modeTable[static_cast<size_t>(index)], IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
+        IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber, FirstCheckedRotation(rotationChecked)));
+}
 
 void CPixmodeDlg::OnHelp() {
     m_shell.Execute(m_hWnd, nullptr, HelpFilePath(ModuleFilePath(AppInstance())), nullptr, nullptr, SW_SHOWNORMAL);

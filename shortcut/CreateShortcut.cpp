@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "dialog/HelpPage.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -26,20 +27,6 @@ HRESULT Win32ShortcutPlatform::WriteLink(const std::wstring& target, const std::
                                          const std::wstring& linkFile, const std::wstring& description,
                                          const std::wstring& iconFile) {
     return CreateShellLink(target, arguments, linkFile, description, iconFile);
-}
-
-std::wstring ModuleFilePath(HMODULE module, size_t initialCapacity) {
-    std::wstring path(initialCapacity > 0 ? initialCapacity : 1, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return std::wstring();
-        // A truncated path fills the whole buffer; anything shorter is complete.
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
 }
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {

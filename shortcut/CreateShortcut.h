@@ -33,10 +33,6 @@ public:
                       const std::wstring& description, const std::wstring& iconFile) override;
 };
 
-// The module's file path, read into a buffer that grows from initialCapacity characters until the
-// whole path fits; empty when it cannot be read.
-std::wstring ModuleFilePath(HMODULE module, size_t initialCapacity = MAX_PATH);
-
 // folder and name joined by exactly one backslash; name alone when folder is empty.
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 

@@ -65,7 +65,8 @@ bool CreateShortcut(ShortcutSettings& settings, bool onlyWhenMaximizedChecked, I
     settings.onlyWhenMaximized = onlyWhenMaximizedChecked;
     const std::wstring target = platform.OwnProgramPath();
     const std::optional<std::wstring> desktop = platform.DesktopFolder();
-    if (!desktop) return false;
+    // An empty answer names no folder either: joined with the file name it would be a relative path.
+    if (!desktop || desktop->empty()) return false;
     const std::wstring linkFile = JoinPath(*desktop, kShortcutFileName);
     const std::wstring arguments = BuildShortcutArguments(settings);
     const HRESULT result = platform.WriteLink(target, arguments, linkFile, description, settings.programPath);

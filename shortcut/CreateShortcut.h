@@ -46,6 +46,6 @@ std::wstring ShortcutDescription(const ShortcutSettings& settings);
 
 // Runs Create Shortcut over settings, taking the maximized-foreground option from the check box.
 // Returns true when the link was written and the dialog may close. A desktop folder that cannot be
-// found stops silently; a failed write shows "Failed to save the shortcut" with the reason.
+// found (or is empty) stops silently; a failed write shows "Failed to save the shortcut" with the reason.
 bool CreateShortcut(ShortcutSettings& settings, bool onlyWhenMaximizedChecked, IShortcutPlatform& platform,
                     IMessageBox& messageBox);

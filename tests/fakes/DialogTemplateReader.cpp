@@ -47,7 +47,7 @@ private:
 
 std::optional<DialogTemplate> ReadDialogTemplate(WORD id, LANGID language) {
     HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceExW(module, MAKEINTRESOURCEW(5) /* RT_DIALOG */, MAKEINTRESOURCEW(id), language);
+    HRSRC resource = FindResourceExW(module, RT_DIALOG, MAKEINTRESOURCEW(id), language);
     if (resource == nullptr) return std::nullopt;
     HGLOBAL loaded = LoadResource(module, resource);
     const BYTE* data = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;

@@ -82,13 +82,16 @@ TEST(CreateShortcut, WithoutAProgramTheCommentHasTwoBlanksAndNoIcon) {
 }
 
 TEST(CreateShortcut, NoDesktopFolderWritesNothingSaysNothingAndStaysOpen) {
-    FakeShortcutPlatform platform;
-    platform.desktop.reset();
-    FakeMessageBox boxes;
-    ShortcutSettings settings = Settings();
-    EXPECT_FALSE(CreateShortcut(settings, false, platform, boxes));
-    EXPECT_TRUE(platform.written.empty());
-    EXPECT_TRUE(boxes.shown.empty());
+    const std::optional<std::wstring> folders[] = {std::nullopt, std::wstring()};
+    for (const auto& folder : folders) {
+        FakeShortcutPlatform platform;
+        platform.desktop = folder;
+        FakeMessageBox boxes;
+        ShortcutSettings settings = Settings();
+        EXPECT_FALSE(CreateShortcut(settings, false, platform, boxes));
+        EXPECT_TRUE(platform.written.empty());
+        EXPECT_TRUE(boxes.shown.empty());
+    }
 }
 
 TEST(CreateShortcut, AFailedWriteShowsTheReasonAndStaysOpen) {

@@ -9,7 +9,7 @@ ShortcutLabels ShortcutLabelsFor(const ShortcutSettings& settings) {
     ShortcutLabels labels;
     labels.resolution = UnsignedText(settings.width) + L" x " + UnsignedText(settings.height);
     const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
-    if (settings.bitsPerPixel != 0 && colours != 0) labels.colours = UnsignedText(colours);
+    if (colours != 0) labels.colours = UnsignedText(colours);
     labels.showHz = settings.frequency != 0;
     if (labels.showHz) labels.frequency = UnsignedText(settings.frequency);
     // As in the arguments, only a device number of 0 or more names a device.

@@ -3,7 +3,7 @@
 #include "framework/Strings.h"
 
 uint64_t ColourCountFromBits(uint32_t bitsPerPixel) {
-    return bitsPerPixel < 64 ? uint64_t{1} << bitsPerPixel : 0;
+    return bitsPerPixel != 0 && bitsPerPixel < 64 ? uint64_t{1} << bitsPerPixel : 0;
 }
 
 namespace {
@@ -38,7 +38,7 @@ std::wstring BuildShortcutArguments(const ShortcutSettings& settings) {
     if (settings.height != 0) append(L"-V" + UnsignedText(settings.height));
     // A depth too large to count is left out rather than written as a wrong count.
     const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
-    if (settings.bitsPerPixel != 0 && colours != 0) append(L"-C" + UnsignedText(colours));
+    if (colours != 0) append(L"-C" + UnsignedText(colours));
     if (settings.frequency != 0) append(L"-F" + UnsignedText(settings.frequency));
     // Device numbers are enumeration indices; a negative one names no device, so it is not
     // written (as an unsigned number it would name a device that does not exist).

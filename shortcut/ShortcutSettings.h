@@ -17,8 +17,8 @@ struct ShortcutSettings {
 };
 
 // The number of colours of a colour depth, 2 to the power of bitsPerPixel, as the "-C" option
-// writes it. A depth of 64 bits or more has no 64-bit count; it gives 0, which stands for
-// "no count" (nothing is written for it), rather than a shift past the width of the type.
+// writes it; 0 stands for "no count": a depth not given (0), and a depth of 64 bits or more,
+// which has no 64-bit count (rather than a shift past the width of the type).
 uint64_t ColourCountFromBits(uint32_t bitsPerPixel);
 
 // The shortcut's argument text: " -H<w> -V<h> -C<colours> -F<hz> -M<device> -O<degrees> -U -R

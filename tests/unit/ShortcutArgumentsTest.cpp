@@ -82,9 +82,9 @@ TEST(BuildShortcutArguments, EachGivenValueIsWrittenAfterOneBlank) {
     }
 }
 
-TEST(ColourCountFromBits, IsTwoToThePowerAndZeroWhenItCannotBeCounted) {
+TEST(ColourCountFromBits, IsTwoToThePowerAndZeroWhenNotGivenOrUncountable) {
     const struct { uint32_t bits; uint64_t count; } cases[] = {
-        {0, 1}, {1, 2}, {4, 16}, {16, 65536}, {32, 4294967296ull}, {63, 0x8000000000000000ull},
+        {0, 0}, {1, 2}, {4, 16}, {16, 65536}, {32, 4294967296ull}, {63, 0x8000000000000000ull},
         {64, 0}, {65, 0}, {200, 0}, {0xFFFFFFFFu, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(ColourCountFromBits(c.bits), c.count) << c.bits;

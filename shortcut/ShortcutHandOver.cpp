@@ -2,16 +2,9 @@
 
 #include <utility>
 
-std::optional<uint32_t> FirstCheckedRotation(const std::array<bool, 4>& checked) {
-    for (uint32_t index = 0; index < checked.size(); ++index) {
-        if (checked[index]) return index;
-    }
-    return std::nullopt;
-}
-
 ShortcutSettings ShortcutSettingsFromSelection(const DEVMODEW& record, bool permanentChecked, bool filterChecked,
                                                std::optional<int> deviceNumber,
-                                               std::optional<uint32_t> firstCheckedRotation) {
+                                               std::optional<DWORD> firstCheckedRotation) {
     ShortcutSettings settings;
     settings.permanent = permanentChecked;
     settings.bitsPerPixel = record.dmBitsPerPel;

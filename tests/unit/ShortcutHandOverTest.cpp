@@ -18,18 +18,6 @@ DEVMODEW Mode(DWORD width, DWORD height, DWORD bits, DWORD frequency, DWORD orie
 
 }  // namespace
 
-TEST(FirstCheckedRotation, IsTheFirstCheckedButtonOrNone) {
-    const struct { std::array<bool, 4> checked; std::optional<uint32_t> expected; } cases[] = {
-        {{false, false, false, false}, std::nullopt},
-        {{true, false, false, false}, 0u},
-        {{false, true, false, false}, 1u},
-        {{false, false, false, true}, 3u},
-        {{false, false, true, true}, 2u},
-        {{true, true, true, true}, 0u},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FirstCheckedRotation(c.checked), c.expected);
-}
-
 TEST(ShortcutSettingsFromSelection, CopiesTheModeAndTheOptions) {
     ShortcutSettings s = ShortcutSettingsFromSelection(Mode(1024, 768, 16, 75), true, false, 2, 2u);
     EXPECT_EQ(s.width, 1024u);
@@ -59,7 +47,7 @@ TEST(ShortcutSettingsFromSelection, NoDeviceOrRotationStayNotGiven) {
 }
 
 TEST(ShortcutSettingsFromSelection, TurnedButtonsExchangeWidthAndHeightWhateverTheRecordSays) {
-    const struct { std::optional<uint32_t> rotation; DWORD recordOrientation; uint32_t width, height; } cases[] = {
+    const struct { std::optional<DWORD> rotation; DWORD recordOrientation; uint32_t width, height; } cases[] = {
         {std::nullopt, DMDO_DEFAULT, 1024, 768},
         {0u, DMDO_90, 1024, 768},
         {1u, DMDO_DEFAULT, 768, 1024},

@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr DWORD kSoleModeFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL | DM_DISPLAYFREQUENCY;
+
 std::wstring RequestedModeText(const DEVMODEW& mode) {
     return L"Res:\t" + UnsignedText(mode.dmPelsWidth) + L" x " + UnsignedText(mode.dmPelsHeight) + L"\nColours:\t" +
            UnsignedText(mode.dmBitsPerPel) + L" bpp\nFreq:\t" + UnsignedText(mode.dmDisplayFrequency) + L" Hz";
@@ -89,6 +91,10 @@ void CommandLineSwitch::ApplyDesktopOptions(const CommandLineOptions& options, C
             desktop_.makeSole(display_, messages_, state.deviceName, fields, static_cast<DWORD>(options.width),
                               static_cast<DWORD>(options.height), options.colourCount,
                               static_cast<DWORD>(options.frequency), options.quiet);
+            // Make sole has applied the size, depth and rate itself. Switching to them again by
+            // device name could reach another device: where names follow the desktop order, the
+            // rearrangement has just given this name to a device it detached.
+            fields &= ~kSoleModeFields;
         }
         fields &= ~static_cast<DWORD>(DM_POSITION);
     }

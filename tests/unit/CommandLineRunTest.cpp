@@ -297,14 +297,32 @@ TEST_F(CommandLineRun, MakeSoleGetsTheModeValuesAndTheFieldsAsTheyStand) {
     EXPECT_FALSE(request.quiet);
     EXPECT_EQ(request.display, &display);
     EXPECT_EQ(request.messages, &messages);
-    // The requested-mode switch follows the desktop change, on the same device.
+    // Only the orientation, which make sole does not apply, is left for the switch that follows,
+    // on the same device and with the current size.
     const DisplayCall change = OnlyChange();
     EXPECT_EQ(change.op, DisplayOp::ChangeSettingsEx);
     EXPECT_EQ(change.device, kDisplay2);
+    EXPECT_EQ(change.mode->dmFields, static_cast<DWORD>(DM_DISPLAYORIENTATION | DM_DISPLAYFREQUENCY));
+    EXPECT_EQ(change.mode->dmDisplayOrientation, 1u);
     EXPECT_EQ(display.calls.size(), request.displayCallsBefore + 1);
 }
 
-TEST_F(CommandLineRun, PrimaryThenSoleThenTheSwitch) {
+TEST_F(CommandLineRun, ModeValuesGivenWithSoleAreNotSwitchedTwice) {
+    Run({L"-M1", L"-S", L"-H1024", L"-V768", L"-C65536", L"-F75", L"-Q"});
+    ASSERT_EQ(desktop.requests.size(), 1u);
+    EXPECT_TRUE(display.Changes().empty());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CommandLineRun, SoleWithoutADeviceLeavesTheModeValuesToTheSwitch) {
+    Run({L"-S", L"-H800"});
+    ExpectOnlyWarnings({kNeedMonitor});
+    const DisplayCall change = OnlyChange();
+    EXPECT_FALSE(change.device.has_value());
+    EXPECT_EQ(change.mode->dmPelsWidth, 800u);
+}
+
+TEST_F(CommandLineRun, PrimaryThenSoleThenNothingLeftToSwitch) {
     Run({L"-S", L"-H800", L"-P", L"-M1"});
     ASSERT_EQ(desktop.requests.size(), 2u);
     EXPECT_FALSE(desktop.requests[0].sole);
@@ -312,8 +330,16 @@ TEST_F(CommandLineRun, PrimaryThenSoleThenTheSwitch) {
     // P has cleared the position mark by the time S is handled.
     EXPECT_EQ(desktop.requests[1].fieldMask, static_cast<DWORD>(DM_PELSWIDTH));
     EXPECT_EQ(desktop.requests[1].displayCallsBefore, desktop.requests[0].displayCallsBefore);
-    EXPECT_EQ(display.calls.size(), desktop.requests[1].displayCallsBefore + 1);
-    EXPECT_EQ(display.calls.back().op, DisplayOp::ChangeSettingsEx);
+    EXPECT_TRUE(display.Changes().empty());
+}
+
+TEST_F(CommandLineRun, PrimaryWithAModeValueSwitchesAfterwards) {
+    Run({L"-M1", L"-P", L"-H800"});
+    ASSERT_EQ(desktop.requests.size(), 1u);
+    const DisplayCall change = OnlyChange();
+    EXPECT_EQ(change.device, kDisplay2);
+    EXPECT_EQ(change.mode->dmPelsWidth, 800u);
+    EXPECT_EQ(display.calls.size(), desktop.requests[0].displayCallsBefore + 1);
 }
 
 TEST_F(CommandLineRun, PrimaryWithoutADeviceStillSwitchesTheDefaultDevice) {

@@ -72,6 +72,10 @@ class Driver:
         """Presses a button with BM_CLICK; returns once the dialog has handled it."""
         self._run("click", ("hwnd", hwnd), ("id", control_id))
 
+    def press(self, hwnd, control_id):
+        """Posts BM_CLICK and returns at once: for buttons that open a modal window."""
+        self._run("press", ("hwnd", hwnd), ("id", control_id))
+
     def listview(self, hwnd, control_id):
         """(headers, rows) of a report list view; each row has cells, selected, focused, param."""
         lines = self._run("listview", ("hwnd", hwnd), ("id", control_id))

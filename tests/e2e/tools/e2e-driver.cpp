@@ -175,6 +175,14 @@ int Click(const CArguments& args) {
     return 0;
 }
 
+// A posted click: for buttons whose press opens a modal window, which a sent click would wait on.
+int Press(const CArguments& args) {
+    HWND button = Control(args);
+    if (button == nullptr || !PostMessageW(button, BM_CLICK, 0, 0)) return Fail(L"no such control");
+    JsonLine().Add("pressed", static_cast<std::int64_t>(args.Number(L"--id", 0))).Print();
+    return 0;
+}
+
 int Close(const CArguments& args) {
     if (!PostMessageW(args.Window(), WM_CLOSE, 0, 0)) return Fail(L"no such window");
     JsonLine().Add("closed", Handle(args.Window())).Print();
@@ -230,7 +238,7 @@ void Usage() {
         .Add("usage",
              std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
                           L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
-                          L"children|message-box|close --hwnd H | control|click|listview|combo "
+                          L"children|message-box|close --hwnd H | control|click|press|listview|combo "
                           L"--hwnd H --id N | displays | modes [--device NAME] | change [--device NAME] "
                           L"--width W --height H [--frequency F] [--flags N]"))
         .Print();
@@ -256,6 +264,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"control") return ReadControl(args);
     if (command == L"message-box") return MessageBoxFacts(args);
     if (command == L"click") return Click(args);
+    if (command == L"press") return Press(args);
     if (command == L"close") return Close(args);
     if (command == L"listview") return ListViewRows(args);
     if (command == L"combo") return ComboItems(args);

@@ -76,6 +76,10 @@ class Driver:
         """Posts BM_CLICK and returns at once: for buttons that open a modal window."""
         self._run("press", ("hwnd", hwnd), ("id", control_id))
 
+    def press_link(self, hwnd, control_id):
+        """Posts a mouse click on the first link of a link control (SysLink) and returns at once."""
+        self._run("press-link", ("hwnd", hwnd), ("id", control_id))
+
     def listview(self, hwnd, control_id):
         """(headers, rows) of a report list view; each row has cells, selected, focused, param."""
         lines = self._run("listview", ("hwnd", hwnd), ("id", control_id))

@@ -20,10 +20,13 @@ def windows_path(path):
 
 
 @pytest.fixture
-def installed(rig, pixmode, tmp_path):
-    """pixmode.exe and Marrowick.exe side by side in a folder with blanks; the updater appends
+def installed(request, rig, pixmode, tmp_path):
+    """pixmode.exe and Marrowick.exe side by side in a folder with blanks (nested deep enough for
+    a program path of over 200 characters when the parameter is "long"); the updater appends
     each parameter text it receives to a file."""
     folder = tmp_path / "Program Files" / "Pixmode With Blanks"
+    while getattr(request, "param", "short") == "long" and len(windows_path(folder)) < 200:
+        folder = folder / "one more level"
     folder.mkdir(parents=True)
     for name in ("pixmode.exe", "Marrowick.exe"):
         shutil.copy(rig.build_dir / name, folder / name)
@@ -58,6 +61,7 @@ def close_main_dialog(driver, process, dialog):
     process.wait(timeout=20)
 
 
+@pytest.mark.parametrize("installed", ["short", "long"], indirect=True)
 def test_each_opening_of_the_main_dialog_starts_the_updater_automatically(driver, pixmode, installed):
     program, log = installed
     for opening in (1, 2):

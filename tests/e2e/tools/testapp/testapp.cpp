@@ -13,7 +13,8 @@
 //              close (destroy the main window, keep running), exitN (end with code N),
 //              crash (unhandled access violation), abort
 //   --control  a file polled every 100 ms; its comma-separated actions run at once, then it is emptied
-//   --log      a file that gets one line per action done ("maximize 1012"), and "ready <hwnd>"
+//   --log      a file that gets "ready <main window>" and then one line per action done with its
+//              time and the foreground window afterwards ("maximize 1012 foreground 65612")
 #include <windows.h>
 
 #include <cstdio>
@@ -165,7 +166,9 @@ void Perform(const std::wstring& action) {
     } else if (action == L"crash" || action == L"abort") {
         state.fatal = action;
     }
-    Log(action + L" " + std::to_wstring(GetTickCount64() - state.start));
+    Log(action + L" " + std::to_wstring(GetTickCount64() - state.start) + L" foreground " +
+        std::to_wstring(reinterpret_cast<uintptr_t>(GetForegroundWindow())) + L" zoomed " +
+        std::to_wstring(state.main != nullptr && IsZoomed(state.main)));
 }
 
 std::wstring TakeControlText() {

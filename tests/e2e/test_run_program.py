@@ -25,7 +25,7 @@ def wait_until(condition, timeout, step=0.1):
     return condition()
 
 
-class TestApp:
+class ScriptedApp:
     """testapp.exe as Pixmode's -X option runs it, with a log of what it has done."""
 
     def __init__(self, rig, tmp_path):
@@ -55,7 +55,7 @@ def known_start(rig):
 
 @pytest.fixture
 def testapp(rig, tmp_path):
-    return TestApp(rig, tmp_path)
+    return ScriptedApp(rig, tmp_path)
 
 
 def test_program_runs_at_the_requested_mode_and_the_saved_mode_comes_back(rig, pixmode, testapp):
@@ -69,16 +69,18 @@ def test_program_runs_at_the_requested_mode_and_the_saved_mode_comes_back(rig, p
     assert primary_size(rig) == ORIGINAL
 
 
-def test_only_when_maximized_applies_while_maximized_and_restores_on_minimize_and_exit(rig, pixmode, testapp):
+def test_only_when_maximized_applies_while_maximized_and_restores_behind_another_window(rig, pixmode, testapp):
+    # (Minimizing is not used here: under Wine the desktop window, a popup, takes the front then,
+    # and a popup in front keeps the mode.)
     process = pixmode.start("-R", "-H800", "-V600",
-                            testapp.option("--script", "maximize@4000,minimize@8000,exit0@12000"))
+                            testapp.option("--script", "maximize@4000,second@8000,exit0@12000"))
     testapp.wait_for("ready")
     time.sleep(1.5)
     assert primary_size(rig) == ORIGINAL, "the mode changed before the window was maximized"
     testapp.wait_for("maximize")
     assert wait_until(lambda: primary_size(rig) == REQUESTED, 3), "maximizing did not apply the mode"
-    testapp.wait_for("minimize")
-    assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3), "minimizing did not restore the mode"
+    testapp.wait_for("second")
+    assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3), "another window in front did not restore the mode"
     assert process.poll() is None
     process.wait(timeout=30)
     assert any(line.startswith("exit0") for line in testapp.lines())

@@ -123,3 +123,36 @@ def test_program_that_cannot_be_started_is_reported_and_the_saved_mode_comes_bac
     driver.click(box["hwnd"], IDOK)
     process.wait(timeout=20)
     assert primary_size(rig) == ORIGINAL
+
+
+@pytest.mark.parametrize("ending", ["crash", "abort"])
+def test_program_that_dies_still_gets_the_saved_mode_back(rig, pixmode, testapp, ending):
+    process = pixmode.start("-H800", "-V600", testapp.option("--script", f"{ending}@3000"))
+    testapp.wait_for("ready")
+    assert primary_size(rig) == REQUESTED
+    process.wait(timeout=30)
+    assert primary_size(rig) == ORIGINAL
+
+
+def test_title_watch_applies_while_maximized_and_searches_on_for_the_minute(rig, pixmode, testapp):
+    title = "Pixmode Title Watch"
+    program = rig.start_wine(testapp.exe, "--title", title, "--log", windows_path(testapp.log),
+                             "--script", "maximize@4000,exit0@8000")
+    try:
+        testapp.wait_for("ready")
+        started = time.monotonic()
+        process = pixmode.start(f"-T{title}", "-H800", "-V600")
+        time.sleep(1.5)
+        assert primary_size(rig) == ORIGINAL, "the mode changed before the window was maximized"
+        testapp.wait_for("maximize")
+        assert wait_until(lambda: primary_size(rig) == REQUESTED, 3)
+        testapp.wait_for("exit0")
+        assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3)
+        # The search goes on for the rest of the minute, then the run ends without a message.
+        time.sleep(5)
+        assert process.poll() is None
+        process.wait(timeout=90)
+        assert 55 < time.monotonic() - started < 80
+        assert primary_size(rig) == ORIGINAL
+    finally:
+        program.wait(timeout=30)

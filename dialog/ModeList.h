@@ -1,0 +1,50 @@
+// What the mode list shows for a device: every enumerated mode in ModeTable, the rows that pass
+// the refresh-rate filter with their texts, the row to select, and the states of the controls
+// that a refill updates. Window-free: the dialog only puts the result on screen.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class IDisplaySettings;
+class IMessageBox;
+class IScreenCaps;
+
+// Every mode of the device in enumeration order: entry n is platform mode number n.
+using ModeTable = std::vector<DEVMODEW>;
+
+enum ModeColumn { ModeColumnNumber, ModeColumnScreenArea, ModeColumnColours, ModeColumnRefreshRate, ModeColumnCount };
+
+struct ModeColumnDefinition {
+    const wchar_t* title;
+    int widthInCharacters;
+};
+extern const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns;
+
+std::wstring ColourLabel(DWORD bitsPerPel);
+std::wstring ScreenAreaLabel(DWORD width, DWORD height);
+
+// At equal width and height the colour depth decides before the refresh rate.
+bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best);
+
+struct ModeRow {
+    DWORD modeNumber;  // index into ModeTable, the item's data
+    std::array<std::wstring, ModeColumnCount> texts;
+};
+
+struct ModeListContents {
+    ModeTable table;
+    std::vector<ModeRow> rows;
+    int selectedRow = -1;          // the current mode's row, else the best listed mode's, else none
+    bool filterEnabled = false;    // some mode is hidden, or would be hidden, by the filter
+    bool rotationEnabled = false;  // the device's current mode names an orientation
+    int checkedRotation = -1;      // rotation button to check (0 to 3), or none
+};
+
+// Reads the device's modes (null: the default display). orientation receives the device's current
+// orientation when it can be read and keeps its value otherwise. A current mode that cannot be read
+// is reported and the screen's capabilities stand in.
+ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IMessageBox& messages,
+                              const wchar_t* deviceName, bool filterOn, int& orientation);

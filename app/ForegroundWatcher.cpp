@@ -1,0 +1,59 @@
+#include "app/ForegroundWatcher.h"
+
+#include "framework/Strings.h"
+
+namespace {
+constexpr DWORD kPollMs = 500;
+
+// The foreground window counts as the watched one when it is that window or its direct child.
+HWND TopWindow(IWindowServices& windows, HWND window) {
+    const HWND parent = windows.GetParent(window);
+    return parent != nullptr ? parent : window;
+}
+
+bool IsPopup(IWindowServices& windows, HWND window) {
+    return (static_cast<DWORD>(windows.WindowLong(window, GWL_STYLE)) & WS_POPUP) != 0;
+}
+}  // namespace
+
+void RestoreSavedMode(const CommandLineState& state, const RunServices& services) {
+    // An empty record would ask the platform for a mode nobody read.
+    if (!state.HasSavedMode()) return;
+    DEVMODEW mode = state.savedMode;
+    const LONG result = services.display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
+    if (result != DISP_CHANGE_SUCCESSFUL) {
+        services.messages.ShowPlain(SignedText(result), L"Failed to restore original resolution", MB_OK);
+    }
+}
+
+void WatchForeground(const CommandLineOptions& options, const CommandLineState& state, HWND watched,
+                     const RunServices& services) {
+    IWindowServices& windows = services.windows;
+    bool applied = false;
+    do {
+        const HWND foreground = windows.ForegroundWindow();
+        if (foreground != nullptr) {
+            const bool popup = IsPopup(windows, foreground);
+            const HWND top = TopWindow(windows, foreground);
+            if (top == watched && windows.IsZoomed(top)) {
+                if (!applied) {
+                    DEVMODEW mode = state.requestedMode;
+                    services.display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
+                    applied = true;
+                    // Some programs lay out their maximized window for the old size; a second
+                    // maximize makes them fill the new one.
+                    if (options.remaximize) {
+                        windows.ShowWindow(top, SW_RESTORE);
+                        windows.ShowWindow(top, SW_MAXIMIZE);
+                    }
+                }
+            } else if (!popup && applied) {
+                // Popups such as menus and tooltips come and go over the window; they keep the mode.
+                RestoreSavedMode(state, services);
+                applied = false;
+            }
+        }
+        services.clock.Sleep(kPollMs);
+    } while (windows.IsWindow(watched));
+    RestoreSavedMode(state, services);
+}

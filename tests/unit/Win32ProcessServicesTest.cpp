@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "app/ProcessServices.h"
+#include "app/RunProgram.h"
+#include "app/ScopedHandle.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDisplay.h"
+#include "fakes/FakeMessageBox.h"
+#include "fakes/FakeWindows.h"
+
+TEST(Win32ProcessServices, MissingProgramFailsWithFileNotFoundAndTheSystemHasTextForIt) {
+    Win32ProcessServices processes;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::vector<wchar_t> commandLine = CommandLineBuffer(L"pixmode-no-such-program-here.exe --x");
+    EXPECT_FALSE(processes.StartProcess(nullptr, commandLine, false, 0, nullptr, nullptr, startup, info));
+    EXPECT_EQ(processes.LastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
+    EXPECT_FALSE(processes.SystemErrorText(ERROR_FILE_NOT_FOUND).empty());
+}
+
+TEST(Win32ProcessServices, RealFailureReportCarriesTheSystemsOwnText) {
+    Win32ProcessServices processes;
+    FakeDisplay display;
+    FakeMessageBox messages;
+    FakeWindows windows;
+    FakeClock clock;
+    RunServices services{display, messages, processes, windows, clock};
+    CommandLineOptions options;
+    options.programCommandLine = L"pixmode-no-such-program-here.exe";
+    RunProgramAndRestore(options, CommandLineState{}, services);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, L"Could not run pixmode-no-such-program-here.exe\n\n" +
+                                          processes.SystemErrorText(ERROR_FILE_NOT_FOUND));
+    // No saved mode: the display is left alone.
+    EXPECT_TRUE(display.calls.empty());
+}
+
+TEST(Win32ProcessServices, StartsWaitsForAndClosesARealProcess) {
+    Win32ProcessServices processes;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    std::vector<wchar_t> commandLine = CommandLineBuffer(L"cmd.exe /c exit 7");
+    ASSERT_TRUE(processes.StartProcess(nullptr, commandLine, false, 0, nullptr, nullptr, startup, info));
+    ScopedHandle process(processes, info.hProcess);
+    ScopedHandle thread(processes, info.hThread);
+    EXPECT_EQ(processes.WaitForObject(process.Get(), INFINITE), WAIT_OBJECT_0);
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeProcess(process.Get(), &code));
+    EXPECT_EQ(code, 7u);
+}

@@ -1,8 +1,13 @@
 #include "app/PixmodeApp.h"
 
 #include "app/ArgumentVector.h"
+#include "app/Clock.h"
 #include "app/CommandLineSwitch.h"
+#include "app/ProcessServices.h"
+#include "app/RunProgram.h"
+#include "app/RunServices.h"
 #include "app/StartupRun.h"
+#include "app/WindowServices.h"
 #include "dialog/ShowMainDialog.h"
 #include "display/DisplaySettings.h"
 #include "framework/MessageBox.h"
@@ -14,9 +19,16 @@ BOOL CPixmodeApp::InitInstance() {
     Win32DisplaySettings display;
     Win32MessageBox messages;
     Win32Shell shell;
+    Win32ProcessServices processes;
+    Win32WindowServices windows;
+    Win32Clock clock;
     CommandLineSwitch commandLine(display, messages, shell);
-    // The startup's options and state are what a program run (X) and a title watch (T) take next.
-    RunStartup(ProcessArguments(), updateRegistry, commandLine, ShowMainDialog);
+    const StartupRun run = RunStartup(ProcessArguments(), updateRegistry, commandLine, ShowMainDialog);
+    // After whatever the startup did, the dialog included: run the program given with X, then
+    // watch the window titled with T. Each does nothing without its option.
+    const RunServices services{display, messages, processes, windows, clock};
+    RunProgramAndRestore(run.options, run.state, services);
+    WatchWindowsByTitle(run.options, run.state, services);
     // Every run does its one job inside InitInstance and then ends the process.
     return FALSE;
 }

@@ -31,7 +31,7 @@ public:
         requests.push_back({request.hwnd, request.lpVerb ? request.lpVerb : L"", request.lpFile ? request.lpFile : L"",
                             request.lpParameters ? request.lpParameters : L"",
                             request.lpDirectory ? request.lpDirectory : L"", request.nShow, request.fMask,
-                            request.hMonitor, true});
+                            static_cast<HMONITOR>(request.hMonitor), true});
         return true;
     }
 };

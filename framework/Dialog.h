@@ -23,6 +23,8 @@ class CDialog : public CWnd {
 public:
     // parent: the owner window; none gives the application's main window as owner.
     explicit CDialog(UINT templateId, HWND parent = nullptr);
+    // Destroys a window that is still open. By then the derived class is gone, so a class whose
+    // clean-up handlers use its members destroys the window in its own destructor.
     ~CDialog() override;
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/PixmodeApp.h"
+#include "dialog/ColumnWidths.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
@@ -209,6 +210,15 @@ TEST_F(MainDialog, ChangePermanentStartsCheckedWithOptionU) {
 TEST_F(MainDialog, ChoosingAnotherAdapterRefillsAndRelabels) {
     TwoAdapters();
     ASSERT_TRUE(Open());
+    const CListCtrl& list = dialog->GetModeList();
+    const int average = AverageCharWidth(list.m_hWnd);
+    ASSERT_GT(average, 0);
+    EXPECT_EQ(list.GetColumnWidth(0), 9 * average);
+    EXPECT_EQ(list.GetColumnWidth(1), 12 * average);
+    const int colours = list.GetColumnWidth(2);
+    const int rate = list.GetColumnWidth(3);
+    // Sized to the first fill's texts, not to the initial character counts.
+    EXPECT_NE(colours, 19 * average);
     SendMessageW(Item(IDC_DEVICE_LIST), CB_SETCURSEL, 1, 0);
     Command(IDC_DEVICE_LIST, CBN_SELCHANGE);
     EXPECT_EQ(Text(IDC_DEVICE_DESCRIPTION), L"Second Adapter");
@@ -224,6 +234,9 @@ TEST_F(MainDialog, ChoosingAnotherAdapterRefillsAndRelabels) {
     EXPECT_EQ(dialog->GetSelectedDeviceName(), L"\\\\.\\DISPLAY2");
     ASSERT_NE(dialog->GetSelectedDeviceEntry(), nullptr);
     EXPECT_EQ(dialog->GetSelectedDeviceEntry()->deviceNumber, 1);
+    // Later fills keep the widths although the texts changed.
+    EXPECT_EQ(list.GetColumnWidth(2), colours);
+    EXPECT_EQ(list.GetColumnWidth(3), rate);
 }
 
 TEST_F(MainDialog, UncheckingTheFilterListsEveryMode) {

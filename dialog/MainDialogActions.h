@@ -5,12 +5,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "about/AboutBox.h"
 #include "about/Updater.h"
 #include "desktop/MakePrimary.h"
 #include "desktop/MakeSole.h"
+#include "dialog/SystemRestart.h"
 
 struct MainDialogActions {
     std::function<void(HWND owner)> showAboutBox = ShowAboutBox;
@@ -20,4 +22,5 @@ struct MainDialogActions {
     std::function<void(IDisplaySettings&, IMessageBox&, const std::wstring& deviceName, DWORD fieldMask, DWORD width,
                        DWORD height, uint64_t colours, DWORD frequency, bool quiet)>
         makeSole = MakeSole;
+    std::shared_ptr<ISystemRestart> restart = std::make_shared<Win32SystemRestart>();
 };

@@ -5,7 +5,9 @@
 #include "dialog/ColumnWidths.h"
 #include "dialog/HelpPage.h"
 #include "dialog/ModeSort.h"
+#include "dialog/ModeSwitch.h"
 #include "dialog/ScreenCaps.h"
+#include "desktop/ExtendDesktop.h"
 #include "display/DisplaySettings.h"
 #include "framework/Icon.h"
 #include "framework/MessageBox.h"
@@ -228,9 +230,30 @@ void CPixmodeDlg::OnMakeSole() {
     m_actions.makeSole(m_display, m_messages, GetSelectedDeviceName(), 0, 0, 0, 0, 0, false);
 }
 
-void CPixmodeDlg::OnExtend() {}
+void CPixmodeDlg::OnExtend() {
+    if (!HasSelectedDevice()) return;
+    ExtendDesktop(m_display, m_messages, GetSelectedDeviceName(), ModeAt(m_modeTable, GetSelectedModeIndex()),
+                  IsDlgButtonChecked(IDC_CHANGE_GLOBALLY));
+}
 
-void CPixmodeDlg::OnSwitch() {}
+void CPixmodeDlg::OnSwitch() {
+    const DEVMODEW* mode = ModeAt(m_modeTable, GetSelectedModeIndex());
+    if (mode == nullptr) return;
+    SwitchRequest request;
+    request.mode = *mode;
+    request.deviceName = GetSelectedDeviceName();
+    request.changePermanent = IsDlgButtonChecked(IDC_CHANGE_PERMANENT);
+    request.changeGlobally = IsDlgButtonChecked(IDC_CHANGE_GLOBALLY);
+    std::array<bool, 4> rotationChecked{};
+    for (size_t button = 0; button < rotationChecked.size(); ++button) {
+        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
+    }
+    request.rotation = FirstCheckedRotation(rotationChecked);
+    if (!SwitchMode(m_display, m_messages, *m_actions.restart, request)) return;
+    // A quarter turn changed which modes exist; the refill selects the now current one.
+    FillModeList(DeviceNameOrNone(request.deviceName));
+    SortModeList(m_nSortColumn);
+}
 
 void CPixmodeDlg::OnShortcut() {}
 

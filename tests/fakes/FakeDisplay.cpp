@@ -97,7 +97,10 @@ bool FakeDisplay::ReadMode(const wchar_t* device, DWORD modeNumber, DEVMODEW& mo
     } else if (modeNumber < adapter->modes.size()) {
         source = &adapter->modes[modeNumber];
     }
-    if (source == nullptr) return false;
+    if (source == nullptr) {
+        if (modeNumber == ENUM_CURRENT_SETTINGS && adapter->failedCurrentRead) mode = *adapter->failedCurrentRead;
+        return false;
+    }
     mode = *source;
     return true;
 }

@@ -20,6 +20,8 @@ struct FakeAdapter {
     std::vector<DEVMODEW> modes;
     std::optional<DEVMODEW> current;   // absent: the current mode cannot be read
     std::optional<DEVMODEW> registry;  // absent: the stored mode cannot be read
+    // What a failing current-mode read leaves in the caller's record; absent: it leaves it alone.
+    std::optional<DEVMODEW> failedCurrentRead;
 };
 
 enum class DisplayOp { EnumDevices, EnumSettings, EnumSettingsEx, ChangeSettingsEx, ChangeSettings };

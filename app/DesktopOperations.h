@@ -1,0 +1,22 @@
+// The desktop arrangements the command line can ask for, replaceable so that a run can be
+// observed without rearranging the desktop. By default they are the real operations.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class IDisplaySettings;
+class IMessageBox;
+class IShell;
+
+struct DesktopOperations {
+    std::function<void(IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& deviceName, bool quiet)>
+        makePrimary;
+    std::function<void(IDisplaySettings&, IMessageBox&, const std::wstring& deviceName, DWORD fieldMask, DWORD width,
+                       DWORD height, uint64_t colours, DWORD frequency, bool quiet)>
+        makeSole;
+
+    DesktopOperations();
+};

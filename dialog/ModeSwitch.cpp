@@ -1,0 +1,58 @@
+#include "dialog/ModeSwitch.h"
+
+#include "dialog/SystemRestart.h"
+#include "display/DisplaySettings.h"
+#include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
+
+const DEVMODEW* ModeAt(const ModeTable& table, int index) {
+    // Compared unsigned, so -1 is outside the table too.
+    if (static_cast<size_t>(static_cast<unsigned int>(index)) >= table.size()) return nullptr;
+    return &table[static_cast<size_t>(index)];
+}
+
+std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked) {
+    for (DWORD orientation = 0; orientation < checked.size(); ++orientation) {
+        if (checked[orientation]) return orientation;
+    }
+    return std::nullopt;
+}
+
+DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally) {
+    if (!changePermanent) return 0;
+    return changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;
+}
+
+bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart& restart,
+                const SwitchRequest& request) {
+    DEVMODEW mode = request.mode;
+    bool quarterTurn = false;
+    if (request.rotation) {
+        // The record's orientation is the old one whatever its dmFields say.
+        const DWORD oldOrientation = mode.dmDisplayOrientation;
+        mode.dmFields |= DM_DISPLAYORIENTATION;
+        mode.dmDisplayOrientation = *request.rotation;
+        // Unsigned wrap-around keeps the parity of the difference.
+        quarterTurn = ((*request.rotation - oldOrientation) & 1) != 0;
+        if (quarterTurn) {
+            const DWORD width = mode.dmPelsWidth;
+            mode.dmPelsWidth = mode.dmPelsHeight;
+            mode.dmPelsHeight = width;
+        }
+    }
+    const wchar_t* device = request.deviceName.empty() ? nullptr : request.deviceName.c_str();
+    const DWORD flags = SwitchChangeFlags(request.changePermanent, request.changeGlobally);
+    const LONG result = display.ChangeSettingsEx(device, &mode, flags);
+    if (result == DISP_CHANGE_SUCCESSFUL) return quarterTurn;
+    if (result == DISP_CHANGE_RESTART) {
+        if (messages.Show(LoadResString(IDS_RESTART_NEEDED), MB_YESNO | MB_DEFBUTTON2) != IDYES) return false;
+        if (!request.changePermanent) {
+            display.ChangeSettingsEx(device, &mode, SwitchChangeFlags(true, request.changeGlobally));
+        }
+        restart.RequestRestart();
+        return false;
+    }
+    messages.Show(ReplaceFirst(LoadResString(IDS_CHANGE_FAILED), L"%d", SignedText(result)), MB_OK);
+    return false;
+}

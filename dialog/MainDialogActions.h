@@ -13,6 +13,7 @@
 #include "desktop/MakePrimary.h"
 #include "desktop/MakeSole.h"
 #include "dialog/SystemRestart.h"
+#include "shortcut/ShortcutDlg.h"
 
 struct MainDialogActions {
     std::function<void(HWND owner)> showAboutBox = ShowAboutBox;
@@ -23,4 +24,5 @@ struct MainDialogActions {
                        DWORD height, uint64_t colours, DWORD frequency, bool quiet)>
         makeSole = MakeSole;
     std::shared_ptr<ISystemRestart> restart = std::make_shared<Win32SystemRestart>();
+    std::function<void(const ShortcutSettings&)> showShortcutDialog = ShowShortcutDialog;
 };

@@ -16,6 +16,7 @@
 #include "framework/WaitCursor.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
+#include "shortcut/ShortcutHandOver.h"
 
 namespace {
 // Mode list extended styles: grid lines, header drag-and-drop, full-row selection, label tips.
@@ -255,7 +256,19 @@ void CPixmodeDlg::OnSwitch() {
     SortModeList(m_nSortColumn);
 }
 
-void CPixmodeDlg::OnShortcut() {}
+void CPixmodeDlg::OnShortcut() {
+    const DEVMODEW* mode = ModeAt(m_modeTable, GetSelectedModeIndex());
+    if (mode == nullptr) return;
+    std::optional<int> deviceNumber;
+    if (const DeviceEntry* entry = GetSelectedDeviceEntry()) deviceNumber = entry->deviceNumber;
+    std::array<bool, 4> rotationChecked{};
+    for (size_t button = 0; button < rotationChecked.size(); ++button) {
+        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
+    }
+    m_actions.showShortcutDialog(ShortcutSettingsFromSelection(*mode, IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
+                                                               IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber,
+                                                               FirstCheckedRotation(rotationChecked)));
+}
 
 void CPixmodeDlg::OnHelp() {
     m_shell.Execute(m_hWnd, nullptr, HelpFilePath(ModuleFilePath(AppInstance())), nullptr, nullptr, SW_SHOWNORMAL);

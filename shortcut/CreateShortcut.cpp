@@ -1,0 +1,76 @@
+#include "shortcut/CreateShortcut.h"
+
+#include <shlobj.h>
+
+#include "dialog/HelpPage.h"
+#include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
+#include "shortcut/LinkErrorText.h"
+#include "shortcut/ShellLink.h"
+
+const wchar_t kShortcutFileName[] = L"Your Pixmode application shortcut.lnk";
+
+std::optional<std::wstring> Win32ShortcutPlatform::DesktopFolder() {
+    // The shell writes at most MAX_PATH characters, terminator included, into this buffer.
+    std::wstring folder(MAX_PATH, L'\0');
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder.data()))) {
+        return std::nullopt;
+    }
+    folder.resize(folder.find(L'\0'));
+    return folder;
+}
+
+std::wstring Win32ShortcutPlatform::OwnProgramPath() { return ModuleFilePath(nullptr); }
+
+HRESULT Win32ShortcutPlatform::WriteLink(const std::wstring& target, const std::wstring& arguments,
+                                         const std::wstring& linkFile, const std::wstring& description,
+                                         const std::wstring& iconFile) {
+    return CreateShellLink(target, arguments, linkFile, description, iconFile);
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    const size_t nameStart = name.find_first_not_of(L'\\');
+    const std::wstring tail = nameStart == std::wstring::npos ? std::wstring() : name.substr(nameStart);
+    if (folder.empty()) return tail;
+    const size_t folderEnd = folder.find_last_not_of(L'\\');
+    const std::wstring head = folderEnd == std::wstring::npos ? std::wstring() : folder.substr(0, folderEnd + 1);
+    return head + L'\\' + tail;
+}
+
+std::wstring FillPlaceholders(const std::wstring& format, const std::vector<std::wstring>& values) {
+    std::wstring text;
+    size_t next = 0;
+    for (size_t at = 0; at < format.size(); ++at) {
+        const wchar_t kind = at + 1 < format.size() ? format[at + 1] : L'\0';
+        const bool placeholder = format[at] == L'%' && (kind == L's' || kind == L'd' || kind == L'u');
+        if (placeholder && next < values.size()) {
+            text += values[next++];
+            ++at;
+        } else {
+            text += format[at];
+        }
+    }
+    return text;
+}
+
+std::wstring ShortcutDescription(const ShortcutSettings& settings) {
+    return FillPlaceholders(LoadResString(IDS_SHORTCUT_DESCRIPTION),
+                            {settings.programPath, UnsignedText(settings.width), UnsignedText(settings.height)});
+}
+
+bool CreateShortcut(ShortcutSettings& settings, bool onlyWhenMaximizedChecked, IShortcutPlatform& platform,
+                    IMessageBox& messageBox) {
+    const std::wstring description = ShortcutDescription(settings);
+    settings.onlyWhenMaximized = onlyWhenMaximizedChecked;
+    const std::wstring target = platform.OwnProgramPath();
+    const std::optional<std::wstring> desktop = platform.DesktopFolder();
+    // An empty answer names no folder either: joined with the file name it would be a relative path.
+    if (!desktop || desktop->empty()) return false;
+    const std::wstring linkFile = JoinPath(*desktop, kShortcutFileName);
+    const std::wstring arguments = BuildShortcutArguments(settings);
+    const HRESULT result = platform.WriteLink(target, arguments, linkFile, description, settings.programPath);
+    if (result == S_OK) return true;
+    messageBox.Show(ShortcutFailureMessage(result), MB_OK);
+    return false;
+}

@@ -1,0 +1,51 @@
+// The Create Shortcut command: writes the link on the user's desktop from the dialog's settings.
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shortcut/ShortcutSettings.h"
+
+class IMessageBox;
+
+// The file name of the link on the desktop; it never changes, so a new shortcut replaces the last.
+extern const wchar_t kShortcutFileName[];
+
+// The platform services Create Shortcut uses.
+class IShortcutPlatform {
+public:
+    virtual ~IShortcutPlatform() = default;
+    // The current user's desktop folder; none when the shell cannot tell it.
+    virtual std::optional<std::wstring> DesktopFolder() = 0;
+    // The full path of this program's executable file.
+    virtual std::wstring OwnProgramPath() = 0;
+    virtual HRESULT WriteLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& linkFile,
+                              const std::wstring& description, const std::wstring& iconFile) = 0;
+};
+
+class Win32ShortcutPlatform : public IShortcutPlatform {
+public:
+    std::optional<std::wstring> DesktopFolder() override;
+    std::wstring OwnProgramPath() override;
+    HRESULT WriteLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& linkFile,
+                      const std::wstring& description, const std::wstring& iconFile) override;
+};
+
+// folder and name joined by exactly one backslash; name alone when folder is empty.
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
+
+// Fills the "%s", "%d" and "%u" placeholders of a format text from left to right with values,
+// each already written out. Inserted text is never scanned again, so a "%d" inside a path stays.
+// Placeholders beyond the values, and any other "%" sequence, are kept as they are.
+std::wstring FillPlaceholders(const std::wstring& format, const std::vector<std::wstring>& values);
+
+// The link's comment: string 1 filled with the program path, the width and the height.
+std::wstring ShortcutDescription(const ShortcutSettings& settings);
+
+// Runs Create Shortcut over settings, taking the maximized-foreground option from the check box.
+// Returns true when the link was written and the dialog may close. A desktop folder that cannot be
+// found (or is empty) stops silently; a failed write shows "Failed to save the shortcut" with the reason.
+bool CreateShortcut(ShortcutSettings& settings, bool onlyWhenMaximizedChecked, IShortcutPlatform& platform,
+                    IMessageBox& messageBox);

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include "fakes/FakeMessageBox.h"
+#include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
+#include "shortcut/CreateShortcut.h"
+#include "shortcut/LinkErrorText.h"
+
+namespace {
+
+struct WrittenLink {
+    std::wstring target, arguments, linkFile, description, iconFile;
+};
+
+class FakeShortcutPlatform : public IShortcutPlatform {
+public:
+    std::optional<std::wstring> desktop = std::wstring(L"C:\\Users\\me\\Desktop");
+    std::wstring ownPath = L"C:\\Tools\\pixmode.exe";
+    HRESULT writeResult = S_OK;
+    std::vector<WrittenLink> written;
+
+    std::optional<std::wstring> DesktopFolder() override { return desktop; }
+    std::wstring OwnProgramPath() override { return ownPath; }
+    HRESULT WriteLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& linkFile,
+                      const std::wstring& description, const std::wstring& iconFile) override {
+        written.push_back({target, arguments, linkFile, description, iconFile});
+        return writeResult;
+    }
+};
+
+ShortcutSettings Settings() {
+    ShortcutSettings s;
+    s.programPath = L"C:\\Program Files\\Game\\game.exe";
+    s.width = 1024;
+    s.height = 768;
+    s.bitsPerPixel = 16;
+    s.deviceNumber = 1;
+    return s;
+}
+
+}  // namespace
+
+TEST(CreateShortcut, WritesTheLinkOnTheDesktopAndCloses) {
+    FakeShortcutPlatform platform;
+    FakeMessageBox boxes;
+    ShortcutSettings settings = Settings();
+    EXPECT_TRUE(CreateShortcut(settings, true, platform, boxes));
+    ASSERT_EQ(platform.written.size(), 1u);
+    const WrittenLink& link = platform.written[0];
+    EXPECT_EQ(link.target, L"C:\\Tools\\pixmode.exe");
+    EXPECT_EQ(link.arguments, L" -H1024 -V768 -C65536 -M1 -R \"-XC:\\Program Files\\Game\\game.exe\"");
+    EXPECT_EQ(link.linkFile, L"C:\\Users\\me\\Desktop\\Your Pixmode application shortcut.lnk");
+    EXPECT_EQ(link.description, L"Runs C:\\Program Files\\Game\\game.exe via Pixmode at a resolution of 1024x768");
+    EXPECT_EQ(link.iconFile, L"C:\\Program Files\\Game\\game.exe");
+    EXPECT_TRUE(settings.onlyWhenMaximized);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(CreateShortcut, TheCheckBoxDecidesTheMaximizedOptionEachTime) {
+    FakeShortcutPlatform platform;
+    FakeMessageBox boxes;
+    ShortcutSettings settings = Settings();
+    settings.onlyWhenMaximized = true;
+    EXPECT_TRUE(CreateShortcut(settings, false, platform, boxes));
+    EXPECT_FALSE(settings.onlyWhenMaximized);
+    ASSERT_EQ(platform.written.size(), 1u);
+    EXPECT_EQ(platform.written[0].arguments.find(L"-R"), std::wstring::npos);
+}
+
+TEST(CreateShortcut, WithoutAProgramTheCommentHasTwoBlanksAndNoIcon) {
+    FakeShortcutPlatform platform;
+    FakeMessageBox boxes;
+    ShortcutSettings settings;
+    settings.width = 800;
+    settings.height = 600;
+    EXPECT_TRUE(CreateShortcut(settings, false, platform, boxes));
+    ASSERT_EQ(platform.written.size(), 1u);
+    EXPECT_EQ(platform.written[0].description, L"Runs  via Pixmode at a resolution of 800x600");
+    EXPECT_EQ(platform.written[0].arguments, L" -H800 -V600");
+    EXPECT_EQ(platform.written[0].iconFile, L"");
+}
+
+TEST(CreateShortcut, NoDesktopFolderWritesNothingSaysNothingAndStaysOpen) {
+    const std::optional<std::wstring> folders[] = {std::nullopt, std::wstring()};
+    for (const auto& folder : folders) {
+        FakeShortcutPlatform platform;
+        platform.desktop = folder;
+        FakeMessageBox boxes;
+        ShortcutSettings settings = Settings();
+        EXPECT_FALSE(CreateShortcut(settings, false, platform, boxes));
+        EXPECT_TRUE(platform.written.empty());
+        EXPECT_TRUE(boxes.shown.empty());
+    }
+}
+
+TEST(CreateShortcut, AFailedWriteShowsTheReasonAndStaysOpen) {
+    const HRESULT failures[] = {E_ACCESSDENIED, static_cast<HRESULT>(0x80040205), static_cast<HRESULT>(0x12345678),
+                                S_FALSE};
+    for (HRESULT failure : failures) {
+        FakeShortcutPlatform platform;
+        platform.writeResult = failure;
+        FakeMessageBox boxes;
+        ShortcutSettings settings = Settings();
+        EXPECT_FALSE(CreateShortcut(settings, false, platform, boxes)) << failure;
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].text, ShortcutFailureMessage(failure));
+        EXPECT_FALSE(boxes.shown[0].plain);
+        EXPECT_EQ(FrameworkBoxStyle(boxes.shown[0].type), static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
+        EXPECT_EQ(settings.programPath, L"C:\\Program Files\\Game\\game.exe");
+    }
+    FakeShortcutPlatform platform;
+    platform.writeResult = static_cast<HRESULT>(0x12345678);
+    FakeMessageBox boxes;
+    ShortcutSettings settings = Settings();
+    CreateShortcut(settings, false, platform, boxes);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"Failed to save the shortcut\n\nUnknown error 0x12345678");
+}
+
+TEST(ShortcutDescription, FillsTheStringTableTextLeftToRight) {
+    EXPECT_EQ(LoadResString(IDS_SHORTCUT_DESCRIPTION), L"Runs %s via Pixmode at a resolution of %dx%d");
+    ShortcutSettings settings;
+    settings.programPath = L"C:\\100%done\\%s %u.exe";
+    settings.width = 640;
+    settings.height = 480;
+    EXPECT_EQ(ShortcutDescription(settings), L"Runs C:\\100%done\\%s %u.exe via Pixmode at a resolution of 640x480");
+}
+
+TEST(FillPlaceholders, ReplacesOnlyTheTemplatesOwnPlaceholders) {
+    const struct { std::wstring format; std::vector<std::wstring> values; std::wstring expected; } cases[] = {
+        {L"%s-%d-%u", {L"a", L"b", L"c"}, L"a-b-c"},
+        {L"%d and %d", {L"%d"}, L"%d and %d"},
+        {L"100% %x %", {L"v"}, L"100% %x %"},
+        {L"%s%s", {L"1", L"2", L"3"}, L"12"},
+        {L"", {L"x"}, L""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FillPlaceholders(c.format, c.values), c.expected) << c.format;
+}
+
+TEST(JoinPath, PutsExactlyOneBackslashBetween) {
+    const struct { std::wstring folder, name, expected; } cases[] = {
+        {L"C:\\Users\\me\\Desktop", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
+        {L"C:\\Users\\me\\Desktop\\", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
+        {L"C:\\Users\\me\\Desktop\\\\", L"\\x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
+        {L"C:\\", L"x.lnk", L"C:\\x.lnk"},
+        {L"", L"x.lnk", L"x.lnk"},
+        {std::wstring(300, L'a'), L"x.lnk", std::wstring(300, L'a') + L"\\x.lnk"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(JoinPath(c.folder, c.name), c.expected) << c.folder;
+}
+
+TEST(Win32ShortcutPlatform, FindsTheDesktopAndThisProgram) {
+    Win32ShortcutPlatform platform;
+    const std::optional<std::wstring> desktop = platform.DesktopFolder();
+    ASSERT_TRUE(desktop.has_value());
+    EXPECT_FALSE(desktop->empty());
+    EXPECT_EQ(GetFileAttributesW(desktop->c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    const std::wstring own = platform.OwnProgramPath();
+    wchar_t expected[1024] = {};
+    ASSERT_GT(GetModuleFileNameW(nullptr, expected, 1024), 0u);
+    EXPECT_EQ(own, expected);
+    EXPECT_EQ(_wcsicmp(own.substr(own.size() - 17).c_str(), L"pixmode_tests.exe"), 0) << own;
+}

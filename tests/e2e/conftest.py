@@ -1,0 +1,116 @@
+"""Fixtures of the end-to-end tests.
+
+Session: `rig` (the virtual display; started here, or reused when PIXMODE_RIG_DIR names the
+folder of a rig started with scripts/rig/start.sh) and `driver` (e2e-driver.exe).
+Per test: every output's X mode is saved before and put back after each test that uses the
+rig; `stored_modes` does the same for the adapters' stored (registry) modes; `pixmode` runs build/windows-x64/pixmode.exe (PIXMODE_EXE overrides it) and ends any run
+a test leaves behind.
+"""
+import os
+import shutil
+import subprocess
+import time
+from pathlib import Path
+
+import pytest
+
+import xrandr
+from driver import Driver
+from rig import Rig
+
+
+@pytest.fixture(scope="session")
+def rig(request):
+    reuse = os.environ.get("PIXMODE_RIG_DIR")
+    if reuse:
+        yield Rig.reuse(reuse)
+        return
+    started = Rig.start(display=os.environ.get("PIXMODE_RIG_DISPLAY"))
+    yield started
+    started.stop()
+    if os.environ.get("PIXMODE_KEEP_RIG"):
+        return
+    # The Wine prefix is large; the logs of the display and Wine are kept when something failed.
+    shutil.rmtree(started.rundir / "wine", ignore_errors=True)
+    if request.session.testsfailed == 0:
+        shutil.rmtree(started.rundir, ignore_errors=True)
+
+
+@pytest.fixture(scope="session")
+def driver(rig):
+    return Driver(rig)
+
+
+def _wine_sees(driver, saved):
+    """True once Windows programs see every output at its saved size."""
+    sizes = {(d["width"], d["height"]) for d in driver.displays()}
+    return all(mode.size in sizes for mode in saved.values())
+
+
+@pytest.fixture(autouse=True)
+def restore_display_modes(request):
+    """Saves every output's mode before a test that uses the rig and puts it back afterwards."""
+    if "rig" not in request.fixturenames:
+        yield
+        return
+    rig = request.getfixturevalue("rig")
+    saved = xrandr.current_modes(rig.env)
+    yield saved
+    if xrandr.restore(rig.env, saved):
+        # Wine learns of RandR changes through its explorer: wait until it has caught up.
+        checker = Driver(rig)
+        deadline = time.monotonic() + 10
+        while not _wine_sees(checker, saved) and time.monotonic() < deadline:
+            time.sleep(0.2)
+
+
+CDS_UPDATEREGISTRY = 0x1
+
+
+@pytest.fixture
+def stored_modes(driver):
+    """Each adapter's stored mode before the test; puts back any that the test changed."""
+    before = {d["name"]: d for d in driver.displays()}
+    yield before
+    for after in driver.displays():
+        old = before[after["name"]]
+        keys = ("storedWidth", "storedHeight", "storedFrequency")
+        if [after[k] for k in keys] != [old[k] for k in keys]:
+            driver.change(old["storedWidth"], old["storedHeight"], old["storedFrequency"],
+                          device=after["name"], flags=CDS_UPDATEREGISTRY)
+
+
+class PixmodeRunner:
+    """Runs pixmode.exe on the rig's display."""
+
+    def __init__(self, rig):
+        self.rig = rig
+        self.exe = Path(os.environ.get("PIXMODE_EXE") or rig.build_dir / "pixmode.exe")
+        self.started = []
+
+    def run(self, *args, timeout=30):
+        """Runs to the end; returns the exit code. Fails the test if it does not end in time."""
+        process = self.start(*args)
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            pytest.fail(f"pixmode {' '.join(args)} did not end within {timeout} s")
+
+    def start(self, *args):
+        """Starts without waiting; returns the Popen (its pid is the Windows process's)."""
+        process = self.rig.start_wine(self.exe, *args)
+        self.started.append(process)
+        return process
+
+    def end_all(self):
+        for process in self.started:
+            if process.poll() is None:
+                process.kill()
+                process.wait(timeout=30)
+
+
+@pytest.fixture
+def pixmode(rig):
+    runner = PixmodeRunner(rig)
+    yield runner
+    runner.end_all()

@@ -1,0 +1,77 @@
+"""The virtual test display from Python: start, reuse and stop it, run Windows programs on it.
+
+The shell scripts in scripts/rig do the work; this module only calls them and reads the
+environment file they write, so a rig started by hand (scripts/rig/start.sh DIR) and one
+started by the tests behave the same.
+"""
+import os
+import shlex
+import subprocess
+import tempfile
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parents[2]
+SCRIPTS = ROOT / "scripts" / "rig"
+DEFAULT_BUILD_DIR = ROOT / "build" / "windows-x64"
+
+
+def read_env_file(path):
+    """Parses the 'export NAME=value' lines that start.sh writes."""
+    env = {}
+    for line in Path(path).read_text().splitlines():
+        words = shlex.split(line)
+        if len(words) == 2 and words[0] == "export" and "=" in words[1]:
+            name, value = words[1].split("=", 1)
+            env[name] = value
+    return env
+
+
+class Rig:
+    """A running virtual display with its own Wine prefix."""
+
+    def __init__(self, rundir, owned):
+        self.rundir = Path(rundir)
+        self.owned = owned  # started by this process, so stopped by it too
+        self.vars = read_env_file(self.rundir / "env")
+        self.env = dict(os.environ, **self.vars)
+        self.build_dir = Path(os.environ.get("PIXMODE_BUILD_DIR") or self.vars.get("PIXMODE_BUILD_DIR")
+                              or DEFAULT_BUILD_DIR)
+
+    @property
+    def display(self):
+        return self.env["DISPLAY"]
+
+    @classmethod
+    def start(cls, rundir=None, display=None):
+        rundir = Path(rundir or tempfile.mkdtemp(prefix="pixmode-e2e-"))
+        command = [str(SCRIPTS / "start.sh"), str(rundir)]
+        if display:
+            command.append(str(display))
+        subprocess.run(command, check=True, stdin=subprocess.DEVNULL, timeout=180)
+        return cls(rundir, owned=True)
+
+    @classmethod
+    def reuse(cls, rundir):
+        return cls(rundir, owned=False)
+
+    def stop(self):
+        if self.owned:
+            subprocess.run([str(SCRIPTS / "stop.sh"), str(self.rundir)], check=False,
+                           stdin=subprocess.DEVNULL, timeout=120)
+
+    def wine(self, program, *args, timeout=30, check=False):
+        """Runs a Windows program to its end; returns the CompletedProcess (text output)."""
+        return subprocess.run(["wine", str(program), *map(str, args)], env=self.env,
+                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                              encoding="utf-8", errors="replace", timeout=timeout, check=check)
+
+    def start_wine(self, program, *args):
+        """Starts a Windows program without waiting. Under Wine the pid is the program's own."""
+        return subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env,
+                                stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", str(path)], env=self.env, check=True,
+                       stdin=subprocess.DEVNULL, timeout=30)
+        return Path(path)

@@ -1,0 +1,75 @@
+"""The release build as shipped: file type, version resource, manifest and imported DLLs."""
+import json
+import re
+import subprocess
+import xml.etree.ElementTree as ElementTree
+
+import pytest
+
+from pe_resources import RT_MANIFEST, RT_VERSION, PeFile
+from rig import ROOT
+
+RELEASE = ROOT / "build" / "windows-x86" / "pixmode.exe"
+TESTED = ROOT / "build" / "windows-x64" / "pixmode.exe"
+OBJDUMP = {RELEASE: "i686-w64-mingw32-objdump", TESTED: "x86_64-w64-mingw32-objdump"}
+# What a plain Windows installation provides; the C++ runtime is linked in statically.
+SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll", "comdlg32.dll",
+               "shell32.dll", "shlwapi.dll", "ole32.dll", "oleaut32.dll", "version.dll",
+               "advapi32.dll", "msvcrt.dll"}
+UK_ENGLISH = 0x0809
+ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
+ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
+WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+
+
+def output(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True, timeout=60).stdout
+
+
+@pytest.fixture(scope="module")
+def release():
+    assert RELEASE.is_file(), f"{RELEASE} is missing: build the windows-x86 preset"
+    return RELEASE
+
+
+def test_release_is_a_32_bit_gui_program(release):
+    assert re.search(r"PE32 executable \(GUI\) Intel 80386\b.*for MS Windows", output("file", "-b", str(release)))
+
+
+def test_version_resource_names_the_product_in_uk_english(release):
+    info = json.loads(output("exiftool", "-j", str(release)))[0]
+    assert info["FileVersion"] == "2.7.0.0"
+    assert info["ProductVersion"] == "2.7.0.0"
+    assert info["FileVersionNumber"] == info["ProductVersionNumber"] == "2.7.0.0"
+    assert info["FileDescription"] == "Pixmode Display Resolution Switching Application"
+    assert info["CompanyName"] == "Tallowin"
+    assert info["InternalName"] == "PIXMODE"
+    assert info["OriginalFileName"] == "PIXMODE.EXE"
+    assert info["ProductName"] == "PIXMODE Application"
+    assert (info["LanguageCode"], info["CharacterSet"]) == ("English (British)", "Unicode")
+    # The notice must survive the resource compiler whole, copyright sign included.
+    assert re.fullmatch(r"Copyright © \d{4} Tallowin\. All rights reserved\.", info["LegalCopyright"])
+
+
+def test_version_resource_is_the_only_one_and_tagged_uk_english(release):
+    assert list(PeFile(release).resources(RT_VERSION)) == [(1, UK_ENGLISH)]
+
+
+def test_manifest_asks_for_common_controls_6_no_elevation_and_per_monitor_dpi(release):
+    manifests = PeFile(release).resources(RT_MANIFEST)
+    assert list(manifests) == [(1, 0)]  # the process manifest, language neutral
+    root = ElementTree.fromstring(next(iter(manifests.values())))
+    identities = root.findall(f"{ASM_V1}dependency/{ASM_V1}dependentAssembly/{ASM_V1}assemblyIdentity")
+    assert [(i.get("name"), i.get("version")) for i in identities] == [
+        ("Microsoft.Windows.Common-Controls", "6.0.0.0")]
+    levels = root.findall(f".//{ASM_V3}requestedExecutionLevel")
+    assert [(level.get("level"), level.get("uiAccess")) for level in levels] == [("asInvoker", "false")]
+    assert [d.text for d in root.iter(f"{WINDOWS_SETTINGS}dpiAware")] == ["True/PM"]
+
+
+@pytest.mark.parametrize("program", [RELEASE, TESTED], ids=["windows-x86", "windows-x64"])
+def test_imports_only_system_dlls(program):
+    assert program.is_file(), f"{program} is missing"
+    dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", output(OBJDUMP[program], "-p", str(program)))}
+    assert dlls, "no imports found"
+    assert dlls <= SYSTEM_DLLS, f"non-system DLLs: {sorted(dlls - SYSTEM_DLLS)}"

@@ -1,0 +1,16 @@
+// Reads the rows of another process's report-style list view.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ListViewRow {
+    std::vector<std::wstring> cells;  // one text per column
+    bool selected;
+    bool focused;
+    LPARAM param;
+};
+
+// False if the list's process cannot be opened or a message goes unanswered.
+bool ReadListView(HWND list, std::vector<ListViewRow>* rows, std::vector<std::wstring>* headers);

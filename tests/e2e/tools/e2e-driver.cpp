@@ -1,0 +1,272 @@
+// Automation for the end-to-end tests: finds, reads and presses windows of the program under
+// test and reports what the display settings service sees. Every answer is one JSON object
+// per line on standard output. Exit code 0: done; 1: bad usage or a failed request; 2: the
+// awaited window did not come (or go) in time.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Displays.h"
+#include "IconMatch.h"
+#include "JsonLine.h"
+#include "ListView.h"
+#include "WindowQueries.h"
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kTimedOut = 2;
+constexpr DWORD kPollMs = 50;
+
+// "--name value" pairs after the subcommand.
+class CArguments {
+public:
+    CArguments(int argc, wchar_t** argv) {
+        for (int i = 2; i + 1 < argc; i += 2) values_[argv[i]] = argv[i + 1];
+        complete_ = (argc % 2) == 0;
+    }
+    bool Complete() const { return complete_; }
+    bool Has(const wchar_t* name) const { return values_.count(name) != 0; }
+    std::wstring Text(const wchar_t* name) const {
+        const auto found = values_.find(name);
+        return found == values_.end() ? std::wstring() : found->second;
+    }
+    long long Number(const wchar_t* name, long long fallback) const {
+        return Has(name) ? std::wcstoll(Text(name).c_str(), nullptr, 0) : fallback;
+    }
+    HWND Window() const { return ParseWindow(Text(L"--hwnd")); }
+
+private:
+    std::map<std::wstring, std::wstring> values_;
+    bool complete_ = false;
+};
+
+int Fail(const wchar_t* reason) {
+    JsonLine().Add("error", std::wstring(reason)).Print();
+    return kFailed;
+}
+
+std::int64_t Handle(HWND window) {
+    return static_cast<std::int64_t>(reinterpret_cast<ULONG_PTR>(window));
+}
+
+void PrintWindow(const WindowFacts& facts) {
+    JsonLine()
+        .Add("hwnd", Handle(facts.window))
+        .Add("class", facts.className)
+        .Add("title", facts.title)
+        .Add("pid", static_cast<std::int64_t>(facts.processId))
+        .Add("id", static_cast<std::int64_t>(facts.id))
+        .Add("visible", facts.visible)
+        .Add("enabled", facts.enabled)
+        .Add("style", static_cast<std::int64_t>(static_cast<DWORD>(facts.style)))
+        .Print();
+}
+
+bool Matches(const WindowFacts& facts, const CArguments& args) {
+    if (args.Has(L"--class") && facts.className != args.Text(L"--class")) return false;
+    if (args.Has(L"--title") && facts.title != args.Text(L"--title")) return false;
+    if (args.Has(L"--pid") && facts.processId != static_cast<DWORD>(args.Number(L"--pid", 0))) return false;
+    return facts.visible || args.Has(L"--hidden");
+}
+
+int ListWindows(const CArguments& args) {
+    for (HWND window : TopLevelWindows()) {
+        const WindowFacts facts = DescribeWindow(window);
+        if (Matches(facts, args)) PrintWindow(facts);
+    }
+    return 0;
+}
+
+int WaitWindow(const CArguments& args) {
+    const DWORD limit = static_cast<DWORD>(args.Number(L"--timeout", 10000));
+    const DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND window : TopLevelWindows()) {
+            const WindowFacts facts = DescribeWindow(window);
+            if (Matches(facts, args)) {
+                PrintWindow(facts);
+                return 0;
+            }
+        }
+        if (GetTickCount() - start >= limit) {
+            JsonLine().Add("error", "timeout").Print();
+            return kTimedOut;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+int WaitGone(const CArguments& args) {
+    const HWND window = args.Window();
+    const DWORD limit = static_cast<DWORD>(args.Number(L"--timeout", 10000));
+    const DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start >= limit) {
+            JsonLine().Add("error", "timeout").Print();
+            return kTimedOut;
+        }
+        Sleep(kPollMs);
+    }
+    JsonLine().Add("gone", true).Print();
+    return 0;
+}
+
+int Children(const CArguments& args) {
+    for (HWND child : ChildWindows(args.Window())) PrintWindow(DescribeWindow(child));
+    return 0;
+}
+
+HWND Control(const CArguments& args) {
+    return GetDlgItem(args.Window(), static_cast<int>(args.Number(L"--id", 0)));
+}
+
+int ReadControl(const CArguments& args) {
+    HWND control = Control(args);
+    if (control == nullptr) return Fail(L"no such control");
+    const WindowFacts facts = DescribeWindow(control);
+    LRESULT checked = 0;
+    SendWithTimeout(control, BM_GETCHECK, 0, 0, &checked);
+    JsonLine()
+        .Add("hwnd", Handle(control))
+        .Add("class", facts.className)
+        .Add("text", facts.title)
+        .Add("id", static_cast<std::int64_t>(facts.id))
+        .Add("visible", facts.visible)
+        .Add("enabled", facts.enabled)
+        .Add("checked", static_cast<std::int64_t>(facts.className == L"Button" ? checked : 0))
+        .Add("style", static_cast<std::int64_t>(static_cast<DWORD>(facts.style)))
+        .Print();
+    return 0;
+}
+
+int MessageBoxFacts(const CArguments& args) {
+    HWND box = args.Window();
+    if (!IsWindow(box)) return Fail(L"no such window");
+    HWND textControl = GetDlgItem(box, 0xFFFF);
+    std::vector<int> buttons;
+    for (const int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDTRYAGAIN, IDCONTINUE}) {
+        HWND button = GetDlgItem(box, id);
+        if (button != nullptr && IsWindowVisible(button)) buttons.push_back(id);
+    }
+    JsonLine()
+        .Add("hwnd", Handle(box))
+        .Add("caption", WindowText(box))
+        .Add("text", textControl != nullptr ? WindowText(textControl) : std::wstring())
+        .Add("buttons", buttons)
+        .Add("icon", IdentifyBoxIcon(box))
+        .Print();
+    return 0;
+}
+
+int Click(const CArguments& args) {
+    HWND button = Control(args);
+    if (button == nullptr) return Fail(L"no such control");
+    // BM_CLICK returns only after the owner has handled the press, or the timeout has passed.
+    if (!SendWithTimeout(button, BM_CLICK, 0, 0, nullptr) && IsWindow(button)) {
+        return Fail(L"the button did not answer");
+    }
+    JsonLine().Add("clicked", static_cast<std::int64_t>(args.Number(L"--id", 0))).Print();
+    return 0;
+}
+
+int Close(const CArguments& args) {
+    if (!PostMessageW(args.Window(), WM_CLOSE, 0, 0)) return Fail(L"no such window");
+    JsonLine().Add("closed", Handle(args.Window())).Print();
+    return 0;
+}
+
+int ListViewRows(const CArguments& args) {
+    HWND list = Control(args);
+    if (list == nullptr) return Fail(L"no such control");
+    std::vector<ListViewRow> rows;
+    std::vector<std::wstring> headers;
+    if (!ReadListView(list, &rows, &headers)) return Fail(L"the list view could not be read");
+    JsonLine().Add("headers", headers).Add("count", static_cast<std::int64_t>(rows.size())).Print();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        JsonLine()
+            .Add("row", static_cast<std::int64_t>(i))
+            .Add("cells", rows[i].cells)
+            .Add("selected", rows[i].selected)
+            .Add("focused", rows[i].focused)
+            .Add("param", static_cast<std::int64_t>(rows[i].param))
+            .Print();
+    }
+    return 0;
+}
+
+int ComboItems(const CArguments& args) {
+    HWND combo = Control(args);
+    if (combo == nullptr) return Fail(L"no such control");
+    LRESULT count = 0;
+    LRESULT selection = CB_ERR;
+    if (!SendWithTimeout(combo, CB_GETCOUNT, 0, 0, &count) ||
+        !SendWithTimeout(combo, CB_GETCURSEL, 0, 0, &selection)) {
+        return Fail(L"the combo box did not answer");
+    }
+    std::vector<std::wstring> items;
+    for (LRESULT i = 0; i < count; ++i) {
+        LRESULT length = 0;
+        if (!SendWithTimeout(combo, CB_GETLBTEXTLEN, i, 0, &length) || length < 0) return Fail(L"bad item");
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        if (!SendWithTimeout(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()), &length) ||
+            length < 0) {
+            return Fail(L"bad item");
+        }
+        text.resize(static_cast<size_t>(length));
+        items.push_back(text);
+    }
+    JsonLine().Add("items", items).Add("selected", static_cast<std::int64_t>(selection)).Print();
+    return 0;
+}
+
+void Usage() {
+    JsonLine()
+        .Add("usage",
+             std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
+                          L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
+                          L"children|message-box|close --hwnd H | control|click|listview|combo "
+                          L"--hwnd H --id N | displays | modes [--device NAME] | change [--device NAME] "
+                          L"--width W --height H [--frequency F] [--flags N]"))
+        .Print();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        Usage();
+        return kFailed;
+    }
+    const std::wstring command = argv[1];
+    const CArguments args(argc, argv);
+    if (!args.Complete()) {
+        Usage();
+        return kFailed;
+    }
+    if (command == L"list-windows") return ListWindows(args);
+    if (command == L"wait-window") return WaitWindow(args);
+    if (command == L"wait-gone") return WaitGone(args);
+    if (command == L"children") return Children(args);
+    if (command == L"control") return ReadControl(args);
+    if (command == L"message-box") return MessageBoxFacts(args);
+    if (command == L"click") return Click(args);
+    if (command == L"close") return Close(args);
+    if (command == L"listview") return ListViewRows(args);
+    if (command == L"combo") return ComboItems(args);
+    if (command == L"displays") return PrintDisplays();
+    if (command == L"modes") return PrintModes(args.Text(L"--device"));
+    if (command == L"change") {
+        return ChangeMode(args.Text(L"--device"), static_cast<DWORD>(args.Number(L"--width", 0)),
+                          static_cast<DWORD>(args.Number(L"--height", 0)),
+                          static_cast<DWORD>(args.Number(L"--frequency", 0)),
+                          static_cast<DWORD>(args.Number(L"--flags", 0)));
+    }
+    Usage();
+    return kFailed;
+}

@@ -8,16 +8,10 @@
 
 #include "framework/Dialog.h"
 #include "framework/WinApp.h"
+#include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
 namespace {
-bool CanCreateWindows() {
-    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
-}
-
 // Template 102 without any of the main dialog's behaviour.
 class CPlainDlg : public CDialog {
 public:

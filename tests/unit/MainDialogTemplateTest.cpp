@@ -8,16 +8,10 @@
 #include <vector>
 
 #include "framework/WinApp.h"
+#include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
 namespace {
-bool CanCreateWindows() {
-    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
-}
-
 INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 struct ExpectedControl {

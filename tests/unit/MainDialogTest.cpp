@@ -16,6 +16,7 @@
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
 #include "framework/WinApp.h"
+#include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
 namespace {
@@ -35,13 +36,6 @@ struct SoleCall {
     DWORD frequency;
     bool quiet;
 };
-
-bool CanCreateWindows() {
-    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
-}
 
 class MainDialog : public ::testing::Test {
 protected:

@@ -38,7 +38,10 @@ CPixmodeDlg::CPixmodeDlg(IDisplaySettings& display, IMessageBox& messages, IShel
       m_actions(std::move(actions)),
       m_hIcon(LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDI_PIXMODE))) {}
 
-CPixmodeDlg::~CPixmodeDlg() = default;
+CPixmodeDlg::~CPixmodeDlg() {
+    // A window still open here is destroyed while the members its clean-up uses exist.
+    if (m_hWnd != nullptr) DestroyWindow(m_hWnd);
+}
 
 const MessageMap& CPixmodeDlg::GetMessageMap() const {
     static const MessageMapOf<CPixmodeDlg> map{{

@@ -33,6 +33,8 @@ public:
     int GetSelectedModeIndex() const;
     const ModeTable& GetModeTable() const { return m_modeTable; }
     const CListCtrl& GetModeList() const { return m_modeList; }
+    // The device list's entries and the records they own (freed when the window is destroyed).
+    const DeviceList& GetDevices() const { return m_devices; }
 
     // Refills ModeTable and the mode list for the device (null: the default display).
     void FillModeList(const wchar_t* deviceName);

@@ -10,7 +10,8 @@ public:
 }  // namespace
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
-    if (control.m_hWnd == nullptr) control.Attach(pDX->dialog.GetDlgItem(id));
+    // Each creation of the dialog makes new controls: bind afresh on every initialisation.
+    if (!pDX->saveAndValidate) control.Attach(pDX->dialog.GetDlgItem(id));
 }
 
 CDialog::CDialog(UINT templateId, HWND parent) : m_nTemplateId(templateId), m_hParent(parent) {}

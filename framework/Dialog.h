@@ -1,5 +1,18 @@
 // The framework's dialog class: a modal (or, for tests, modeless) dialog over a template, with a
 // message map, data exchange and the usual OK/Cancel ending.
+//
+//   class CMyDlg : public CDialog {
+//   public:
+//       CMyDlg() : CDialog(IDD_MY) {}            // no parent: the application's main window owns it
+//   protected:
+//       const MessageMap& GetMessageMap() const override;  // see MessageMap.h
+//       void DoDataExchange(CDataExchange* pDX) override {  // bind control wrappers
+//           CDialog::DoDataExchange(pDX);
+//           DDX_Control(pDX, IDC_LIST, m_list);
+//       }
+//       BOOL OnInitDialog() override { CDialog::OnInitDialog(); /* fill controls */ return TRUE; }
+//       void OnOK() override { /* act */ CDialog::OnOK(); }  // OnCancel: EndDialog(IDCANCEL)
+//   };
 #pragma once
 #include <windows.h>
 
@@ -23,6 +36,8 @@ class CDialog : public CWnd {
 public:
     // parent: the owner window; none gives the application's main window as owner.
     explicit CDialog(UINT templateId, HWND parent = nullptr);
+    // Destroys a window that is still open. By then the derived class is gone, so a class whose
+    // clean-up handlers use its members destroys the window in its own destructor.
     ~CDialog() override;
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;

@@ -29,8 +29,8 @@ std::wstring SignedText(long long value) { return std::to_wstring(value); }
 
 std::wstring UnsignedText(unsigned long long value) { return std::to_wstring(value); }
 
-std::wstring HexText(unsigned long value) {
-    static const wchar_t digits[] = L"0123456789abcdef";
+std::wstring HexText(unsigned long value, bool upperCase) {
+    const wchar_t* digits = upperCase ? L"0123456789ABCDEF" : L"0123456789abcdef";
     std::wstring text;
     do {
         text.insert(text.begin(), digits[value & 0xF]);

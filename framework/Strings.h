@@ -17,5 +17,5 @@ std::wstring ReplaceFirst(std::wstring text, const std::wstring& placeholder, co
 // Decimal texts of the widths the messages use.
 std::wstring SignedText(long long value);
 std::wstring UnsignedText(unsigned long long value);
-// Lower-case hexadecimal without prefix.
-std::wstring HexText(unsigned long value);
+// Hexadecimal without prefix, lower case unless asked otherwise.
+std::wstring HexText(unsigned long value, bool upperCase = false);

@@ -92,3 +92,22 @@ bool ReadListView(HWND list, std::vector<ListViewRow>* rows, std::vector<std::ws
     }
     return true;
 }
+
+bool SelectListViewRow(HWND list, int row) {
+    LRESULT count = 0;
+    if (!SendWithTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count) || row < 0 || row >= count) return false;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    CProcessHandle process(processId);
+    if (process.Get() == nullptr) return false;
+    CRemoteBuffer buffer(process.Get(), sizeof(LVITEMW));
+    if (!buffer.Valid()) return false;
+    LVITEMW request{};
+    request.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    request.state = LVIS_SELECTED | LVIS_FOCUSED;
+    LRESULT ok = 0;
+    return buffer.Write(0, &request, sizeof(request)) &&
+           SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(buffer.Address()), &ok) &&
+           ok != FALSE;
+}

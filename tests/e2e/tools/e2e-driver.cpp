@@ -221,6 +221,7 @@ int SelectRow(const CArguments& args) {
 int SelectItem(const CArguments& args) {
     HWND combo = Control(args);
     if (combo == nullptr) return Fail(L"no such control");
+    if (!args.Has(L"--index")) return Fail(L"which item?");
     const long long index = args.Number(L"--index", -1);
     LRESULT selected = CB_ERR;
     if (!SendWithTimeout(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, &selected) || selected != index) {

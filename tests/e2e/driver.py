@@ -82,7 +82,8 @@ class Driver:
         return lines[0]["headers"], lines[1:]
 
     def select_row(self, hwnd, control_id, row):
-        """Selects and focuses one row (by position) of a list view, as a click on it would."""
+        """Selects and focuses one row (by position) of a list view, as a click on it would;
+        row -1 clears the selection."""
         self._run("select-row", ("hwnd", hwnd), ("id", control_id), ("row", row))
 
     def select_item(self, hwnd, control_id, index):

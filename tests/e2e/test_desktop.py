@@ -177,6 +177,39 @@ def select_device(driver, dialog, name):
     assert driver.combo(dialog, DEVICE_LIST) == (items, items.index(name))
 
 
+def wait_box_over(driver, dialog, timeout=20.0):
+    """The message box the dialog opens (same class and caption as the dialog itself)."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        boxes = [w for w in driver.list_windows(cls="#32770", title="Pixmode") if w["hwnd"] != dialog]
+        if boxes:
+            return driver.message_box(boxes[0]["hwnd"])
+        time.sleep(0.2)
+    pytest.fail("no message box appeared over the dialog")
+
+
+@pytest.mark.parametrize("button, message", [(EXTEND, "No video mode selected"), (SWITCH, None)])
+def test_without_a_selected_mode_extend_says_so_and_switch_does_nothing(rig, driver, pixmode, known_start,
+                                                                        stored_modes, button, message):
+    process, dialog = open_dialog(driver, pixmode)
+    select_device(driver, dialog, SECOND)
+    driver.select_row(dialog, MODE_LIST, -1)
+    assert not any(row["selected"] for row in driver.listview(dialog, MODE_LIST)[1])
+    if message:
+        driver.press(dialog, button)
+        box = wait_box_over(driver, dialog)
+        assert (box["text"], box["buttons"], box["icon"]) == (message, [IDOK], "warning")
+        dismiss(driver, box)
+    else:
+        # A sent click returns once handled; a box would have kept it waiting.
+        driver.click(dialog, button)
+    assert [w["hwnd"] for w in driver.list_windows(cls="#32770", title="Pixmode")] == [dialog]
+    assert xrandr.current_modes(rig.env) == known_start
+    assert {name: stored(d) for name, d in adapters(driver).items()} == {
+        name: stored(d) for name, d in stored_modes.items()}
+    close_dialog(driver, process, dialog)
+
+
 @pytest.mark.parametrize("width, height", [(640, 480), (1024, 768)])
 def test_extend_attaches_a_detached_adapter_in_the_selected_mode(rig, driver, pixmode, width, height):
     xrandr.turn_off(rig.env, "DUMMY1")

@@ -95,7 +95,7 @@ bool ReadListView(HWND list, std::vector<ListViewRow>* rows, std::vector<std::ws
 
 bool SelectListViewRow(HWND list, int row) {
     LRESULT count = 0;
-    if (!SendWithTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count) || row < 0 || row >= count) return false;
+    if (!SendWithTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count) || row < -1 || row >= count) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
     CProcessHandle process(processId);
@@ -103,8 +103,9 @@ bool SelectListViewRow(HWND list, int row) {
     CRemoteBuffer buffer(process.Get(), sizeof(LVITEMW));
     if (!buffer.Valid()) return false;
     LVITEMW request{};
-    request.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    request.state = LVIS_SELECTED | LVIS_FOCUSED;
+    // Item -1 addresses every row: clearing the selected state there leaves none selected.
+    request.stateMask = row < 0 ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED;
+    request.state = row < 0 ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
     LRESULT ok = 0;
     return buffer.Write(0, &request, sizeof(request)) &&
            SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),

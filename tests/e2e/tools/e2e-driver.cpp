@@ -211,6 +211,7 @@ int ListViewRows(const CArguments& args) {
 int SelectRow(const CArguments& args) {
     HWND list = Control(args);
     if (list == nullptr) return Fail(L"no such control");
+    if (!args.Has(L"--row")) return Fail(L"which row?");
     const long long row = args.Number(L"--row", -1);
     if (!SelectListViewRow(list, static_cast<int>(row))) return Fail(L"the row could not be selected");
     JsonLine().Add("selected", row).Print();

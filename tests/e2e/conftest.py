@@ -3,8 +3,9 @@
 Session: `rig` (the virtual display; started here, or reused when PIXMODE_RIG_DIR names the
 folder of a rig started with scripts/rig/start.sh) and `driver` (e2e-driver.exe).
 Per test: every output's X mode is saved before and put back after each test that uses the
-rig; `stored_modes` does the same for the adapters' stored (registry) modes; `pixmode` runs build/windows-x64/pixmode.exe (PIXMODE_EXE overrides it) and ends any run
-a test leaves behind.
+rig (an output the test detached is attached again); `stored_modes` does the same for the
+adapters' stored (registry) modes; `pixmode` runs build/windows-x64/pixmode.exe (PIXMODE_EXE
+overrides it) and ends any run a test leaves behind.
 """
 import os
 import shutil
@@ -42,9 +43,24 @@ def driver(rig):
 
 
 def _wine_sees(driver, saved):
-    """True once Windows programs see every output at its saved size."""
-    sizes = {(d["width"], d["height"]) for d in driver.displays()}
-    return all(mode.size in sizes for mode in saved.values())
+    """True once Windows programs see exactly the saved outputs attached, each at its saved size
+    and position (Windows places the primary at the origin)."""
+    origin = next((mode for mode in saved.values() if mode.primary), None)
+    dx, dy = (origin.x, origin.y) if origin else (0, 0)
+    expected = sorted((m.width, m.height, m.x - dx, m.y - dy) for m in saved.values())
+    attached = sorted((d["width"], d["height"], d["x"], d["y"]) for d in driver.displays()
+                      if d["stateFlags"] & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP)
+    return attached == expected
+
+
+def _restore_layout(rig, saved):
+    """Puts every output back as saved, detached ones included, and waits for Wine to follow."""
+    if xrandr.restore(rig.env, saved):
+        # Wine learns of RandR changes through its explorer: wait until it has caught up.
+        checker = Driver(rig)
+        deadline = time.monotonic() + 10
+        while not _wine_sees(checker, saved) and time.monotonic() < deadline:
+            time.sleep(0.2)
 
 
 @pytest.fixture(autouse=True)
@@ -56,28 +72,28 @@ def restore_display_modes(request):
     rig = request.getfixturevalue("rig")
     saved = xrandr.current_modes(rig.env)
     yield saved
-    if xrandr.restore(rig.env, saved):
-        # Wine learns of RandR changes through its explorer: wait until it has caught up.
-        checker = Driver(rig)
-        deadline = time.monotonic() + 10
-        while not _wine_sees(checker, saved) and time.monotonic() < deadline:
-            time.sleep(0.2)
+    _restore_layout(rig, saved)
 
 
 CDS_UPDATEREGISTRY = 0x1
+DISPLAY_DEVICE_ATTACHED_TO_DESKTOP = 0x1
+_STORED = ("storedWidth", "storedHeight", "storedFrequency", "storedX", "storedY")
 
 
 @pytest.fixture
-def stored_modes(driver):
-    """Each adapter's stored mode before the test; puts back any that the test changed."""
+def stored_modes(rig, driver, restore_display_modes):
+    """Each adapter's stored mode before the test; puts back any that the test changed (size,
+    rate and position), after the outputs themselves."""
     before = {d["name"]: d for d in driver.displays()}
     yield before
+    # Adapter names follow the primary order, so the layout comes first.
+    _restore_layout(rig, restore_display_modes)
     for after in driver.displays():
         old = before[after["name"]]
-        keys = ("storedWidth", "storedHeight", "storedFrequency")
-        if [after[k] for k in keys] != [old[k] for k in keys]:
+        if [after[k] for k in _STORED] != [old[k] for k in _STORED]:
             driver.change(old["storedWidth"], old["storedHeight"], old["storedFrequency"],
-                          device=after["name"], flags=CDS_UPDATEREGISTRY)
+                          device=after["name"], flags=CDS_UPDATEREGISTRY,
+                          position=(old["storedX"], old["storedY"]))
 
 
 class PixmodeRunner:

@@ -85,6 +85,15 @@ class Driver:
         lines = self._run("listview", ("hwnd", hwnd), ("id", control_id))
         return lines[0]["headers"], lines[1:]
 
+    def select_row(self, hwnd, control_id, row):
+        """Selects and focuses one row (by position) of a list view, as a click on it would;
+        row -1 clears the selection."""
+        self._run("select-row", ("hwnd", hwnd), ("id", control_id), ("row", row))
+
+    def select_item(self, hwnd, control_id, index):
+        """Chooses a combo box item and tells the dialog (CBN_SELCHANGE); returns once handled."""
+        self._run("select-item", ("hwnd", hwnd), ("id", control_id), ("index", index))
+
     def combo(self, hwnd, control_id):
         """(items, selected index) of a combo box; the index is -1 without a selection."""
         answer = self._run("combo", ("hwnd", hwnd), ("id", control_id))[0]
@@ -93,15 +102,18 @@ class Driver:
     # The display settings service as Windows programs see it
     def displays(self):
         """One dict per adapter: index, name, description, stateFlags, monitors, modeCount and
-        the current mode (width, height, bpp, frequency, orientation, x, y, fields)."""
+        the current mode (width, height, bpp, frequency, orientation, x, y, fields) and the stored
+        one (storedWidth, storedHeight, storedFrequency, storedX, storedY)."""
         return self._run("displays")
 
     def modes(self, device=None):
         return self._run("modes", ("device", device))
 
-    def change(self, width, height, frequency=0, device=None, flags=0):
-        """ChangeDisplaySettingsExW with a size (and frequency); returns the result code."""
+    def change(self, width, height, frequency=0, device=None, flags=0, position=None):
+        """ChangeDisplaySettingsExW with a size (and frequency, and an (x, y) position); returns
+        the result code."""
+        where = ["--x", position[0], "--y", position[1]] if position is not None else []
         done = self.rig.wine(self.exe, "change", *(["--device", device] if device else []),
-                             "--width", width, "--height", height, "--frequency", frequency,
+                             "--width", width, "--height", height, "--frequency", frequency, *where,
                              "--flags", flags, timeout=60)
         return json.loads(done.stdout.splitlines()[0])["result"]

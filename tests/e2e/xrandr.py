@@ -67,17 +67,27 @@ def primary_mode(env):
 
 
 def set_mode(env, saved):
-    """Puts an output back to a saved OutputMode (same RandR mode id and position)."""
-    _xrandr(env, "--output", saved.output, "--mode", saved.mode_id, "--pos", f"{saved.x}x{saved.y}")
+    """Puts an output back to a saved OutputMode (same RandR mode id, position and primary role);
+    this also turns an output that was switched off on again."""
+    primary = ["--primary"] if saved.primary else []
+    _xrandr(env, "--output", saved.output, "--mode", saved.mode_id, "--pos", f"{saved.x}x{saved.y}", *primary)
+
+
+def turn_off(env, output):
+    """Detaches an output from the screen. The full probe that follows lets clients see it."""
+    _xrandr(env, "--output", output, "--off")
+    _xrandr(env)
 
 
 def restore(env, saved_modes):
-    """Puts back every output whose mode or position differs; returns the outputs changed."""
+    """Puts back every output whose mode, position or primary role differs, detached ones
+    included; returns the outputs changed."""
     now = current_modes(env)
     changed = []
     for name, saved in saved_modes.items():
         current = now.get(name)
-        if current is None or (current.mode_id, current.x, current.y) != (saved.mode_id, saved.x, saved.y):
+        if current is None or ((current.mode_id, current.x, current.y, current.primary) !=
+                               (saved.mode_id, saved.x, saved.y, saved.primary)):
             set_mode(env, saved)
             changed.append(name)
     return changed

@@ -68,7 +68,9 @@ int PrintDisplays() {
         line.Add("hasStored", hasStored)
             .Add("storedWidth", static_cast<std::int64_t>(stored.dmPelsWidth))
             .Add("storedHeight", static_cast<std::int64_t>(stored.dmPelsHeight))
-            .Add("storedFrequency", static_cast<std::int64_t>(stored.dmDisplayFrequency));
+            .Add("storedFrequency", static_cast<std::int64_t>(stored.dmDisplayFrequency))
+            .Add("storedX", static_cast<std::int64_t>(stored.dmPosition.x))
+            .Add("storedY", static_cast<std::int64_t>(stored.dmPosition.y));
         line.Print();
         adapter = DISPLAY_DEVICEW{};
         adapter.cb = sizeof(adapter);
@@ -88,7 +90,8 @@ int PrintModes(const std::wstring& device) {
     return 0;
 }
 
-int ChangeMode(const std::wstring& device, DWORD width, DWORD height, DWORD frequency, DWORD flags) {
+int ChangeMode(const std::wstring& device, DWORD width, DWORD height, DWORD frequency, DWORD flags,
+               const POINTL* position) {
     DEVMODEW mode = EmptyMode();
     mode.dmPelsWidth = width;
     mode.dmPelsHeight = height;
@@ -96,6 +99,10 @@ int ChangeMode(const std::wstring& device, DWORD width, DWORD height, DWORD freq
     if (frequency != 0) {
         mode.dmDisplayFrequency = frequency;
         mode.dmFields |= DM_DISPLAYFREQUENCY;
+    }
+    if (position != nullptr) {
+        mode.dmPosition = *position;
+        mode.dmFields |= DM_POSITION;
     }
     const LONG result = ChangeDisplaySettingsExW(DeviceOrNull(device), &mode, nullptr, flags, nullptr);
     JsonLine().Add("result", static_cast<std::int64_t>(result)).Print();

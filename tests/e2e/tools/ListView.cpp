@@ -92,3 +92,23 @@ bool ReadListView(HWND list, std::vector<ListViewRow>* rows, std::vector<std::ws
     }
     return true;
 }
+
+bool SelectListViewRow(HWND list, int row) {
+    LRESULT count = 0;
+    if (!SendWithTimeout(list, LVM_GETITEMCOUNT, 0, 0, &count) || row < -1 || row >= count) return false;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    CProcessHandle process(processId);
+    if (process.Get() == nullptr) return false;
+    CRemoteBuffer buffer(process.Get(), sizeof(LVITEMW));
+    if (!buffer.Valid()) return false;
+    LVITEMW request{};
+    // Item -1 addresses every row: clearing the selected state there leaves none selected.
+    request.stateMask = row < 0 ? LVIS_SELECTED : LVIS_SELECTED | LVIS_FOCUSED;
+    request.state = row < 0 ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
+    LRESULT ok = 0;
+    return buffer.Write(0, &request, sizeof(request)) &&
+           SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(buffer.Address()), &ok) &&
+           ok != FALSE;
+}

@@ -221,6 +221,35 @@ int ListViewRows(const CArguments& args) {
     return 0;
 }
 
+int SelectRow(const CArguments& args) {
+    HWND list = Control(args);
+    if (list == nullptr) return Fail(L"no such control");
+    if (!args.Has(L"--row")) return Fail(L"which row?");
+    const long long row = args.Number(L"--row", -1);
+    if (!SelectListViewRow(list, static_cast<int>(row))) return Fail(L"the row could not be selected");
+    JsonLine().Add("selected", row).Print();
+    return 0;
+}
+
+// Chooses a combo box item and tells the owner, as a choice made by the user would.
+int SelectItem(const CArguments& args) {
+    HWND combo = Control(args);
+    if (combo == nullptr) return Fail(L"no such control");
+    if (!args.Has(L"--index")) return Fail(L"which item?");
+    const long long index = args.Number(L"--index", -1);
+    LRESULT selected = CB_ERR;
+    if (!SendWithTimeout(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0, &selected) || selected != index) {
+        return Fail(L"no such item");
+    }
+    const int id = GetDlgCtrlID(combo);
+    if (!SendWithTimeout(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo), nullptr)) {
+        return Fail(L"the dialog did not answer");
+    }
+    JsonLine().Add("selected", index).Print();
+    return 0;
+}
+
 int ComboItems(const CArguments& args) {
     HWND combo = Control(args);
     if (combo == nullptr) return Fail(L"no such control");
@@ -252,8 +281,9 @@ void Usage() {
              std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
                           L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
                           L"children|message-box|close --hwnd H | control|click|press|press-link|listview|combo "
-                          L"--hwnd H --id N | displays | modes [--device NAME] | change [--device NAME] "
-                          L"--width W --height H [--frequency F] [--flags N]"))
+                          L"--hwnd H --id N | select-row --hwnd H --id N --row R | select-item --hwnd H "
+                          L"--id N --index I | displays | modes [--device NAME] | change [--device NAME] "
+                          L"--width W --height H [--frequency F] [--x X --y Y] [--flags N]"))
         .Print();
 }
 
@@ -282,13 +312,17 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"close") return Close(args);
     if (command == L"listview") return ListViewRows(args);
     if (command == L"combo") return ComboItems(args);
+    if (command == L"select-row") return SelectRow(args);
+    if (command == L"select-item") return SelectItem(args);
     if (command == L"displays") return PrintDisplays();
     if (command == L"modes") return PrintModes(args.Text(L"--device"));
     if (command == L"change") {
+        const bool placed = args.Has(L"--x") || args.Has(L"--y");
+        const POINTL position{static_cast<LONG>(args.Number(L"--x", 0)), static_cast<LONG>(args.Number(L"--y", 0))};
         return ChangeMode(args.Text(L"--device"), static_cast<DWORD>(args.Number(L"--width", 0)),
                           static_cast<DWORD>(args.Number(L"--height", 0)),
                           static_cast<DWORD>(args.Number(L"--frequency", 0)),
-                          static_cast<DWORD>(args.Number(L"--flags", 0)));
+                          static_cast<DWORD>(args.Number(L"--flags", 0)), placed ? &position : nullptr);
     }
     Usage();
     return kFailed;

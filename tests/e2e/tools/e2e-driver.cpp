@@ -196,6 +196,23 @@ int PressLink(const CArguments& args) {
     return 0;
 }
 
+// WM_SETTEXT into a control, or into its first child of the given class (the edit inside a
+// combo box).
+int SetText(const CArguments& args) {
+    HWND control = Control(args);
+    if (control != nullptr && args.Has(L"--child-class")) {
+        control = FindWindowExW(control, nullptr, args.Text(L"--child-class").c_str(), nullptr);
+    }
+    if (control == nullptr) return Fail(L"no such control");
+    const std::wstring text = args.Text(L"--text");
+    LRESULT done = FALSE;
+    if (!SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &done) || !done) {
+        return Fail(L"the text was not taken");
+    }
+    JsonLine().Add("hwnd", Handle(control)).Add("text", WindowText(control)).Print();
+    return 0;
+}
+
 int Close(const CArguments& args) {
     if (!PostMessageW(args.Window(), WM_CLOSE, 0, 0)) return Fail(L"no such window");
     JsonLine().Add("closed", Handle(args.Window())).Print();
@@ -252,7 +269,7 @@ void Usage() {
              std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
                           L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
                           L"children|message-box|close --hwnd H | control|click|press|press-link|listview|combo "
-                          L"--hwnd H --id N | displays | modes [--device NAME] | change [--device NAME] "
+                          L"--hwnd H --id N | set-text --hwnd H --id N [--child-class C] --text T | displays | modes [--device NAME] | change [--device NAME] "
                           L"--width W --height H [--frequency F] [--flags N]"))
         .Print();
 }
@@ -279,6 +296,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"click") return Click(args);
     if (command == L"press") return Press(args);
     if (command == L"press-link") return PressLink(args);
+    if (command == L"set-text") return SetText(args);
     if (command == L"close") return Close(args);
     if (command == L"listview") return ListViewRows(args);
     if (command == L"combo") return ComboItems(args);

@@ -196,13 +196,20 @@ int PressLink(const CArguments& args) {
     return 0;
 }
 
-// WM_SETTEXT into a control, or into its first child of the given class (the edit inside a
-// combo box).
-int SetText(const CArguments& args) {
+// The control, or its first descendant of the given class (such as the edit inside a combo box,
+// which an extended combo box wraps in one more window).
+HWND ControlOrDescendant(const CArguments& args) {
     HWND control = Control(args);
-    if (control != nullptr && args.Has(L"--child-class")) {
-        control = FindWindowExW(control, nullptr, args.Text(L"--child-class").c_str(), nullptr);
+    if (control == nullptr || !args.Has(L"--child-class")) return control;
+    for (HWND child : ChildWindows(control)) {
+        if (DescribeWindow(child).className == args.Text(L"--child-class")) return child;
     }
+    return nullptr;
+}
+
+// WM_SETTEXT, which the system marshals into the other process.
+int SetText(const CArguments& args) {
+    HWND control = ControlOrDescendant(args);
     if (control == nullptr) return Fail(L"no such control");
     const std::wstring text = args.Text(L"--text");
     LRESULT done = FALSE;

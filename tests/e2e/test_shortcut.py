@@ -8,6 +8,7 @@ import pytest
 
 import xrandr
 from driver import IDOK, Driver
+from test_run_program import wait_until
 
 # Buttons that open a modal window (Shortcut, and Create Shortcut when it fails) do not return
 # from a sent click until that window closes; they are pressed with a posted click.
@@ -250,7 +251,8 @@ def test_the_link_runs_the_program_at_its_mode_and_puts_the_mode_back(rig, drive
         assert xrandr.primary_mode(rig.env).size == chosen
         driver.close(app["hwnd"])
         opened.wait(timeout=30)
-        assert xrandr.primary_mode(rig.env).size == original
+        assert wait_until(lambda: xrandr.primary_mode(rig.env).size == original, 10), \
+            "the previous mode did not come back after the program ended"
     finally:
         # Pixmode ends once its program has ended.
         for window in driver.list_windows(title="Pixmode Test App"):

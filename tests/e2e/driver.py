@@ -80,6 +80,12 @@ class Driver:
         """Posts a mouse click on the first link of a link control (SysLink) and returns at once."""
         self._run("press-link", ("hwnd", hwnd), ("id", control_id))
 
+    def set_text(self, hwnd, control_id, text, child_class=None):
+        """Sets a control's text with WM_SETTEXT, or that of its first child of child_class
+        (the edit of a combo box); returns the text the control then holds."""
+        return self._run("set-text", ("hwnd", hwnd), ("id", control_id), ("child-class", child_class),
+                         ("text", text))[0]["text"]
+
     def listview(self, hwnd, control_id):
         """(headers, rows) of a report list view; each row has cells, selected, focused, param."""
         lines = self._run("listview", ("hwnd", hwnd), ("id", control_id))

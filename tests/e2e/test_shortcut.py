@@ -1,11 +1,14 @@
 """Creating the desktop shortcut from the main dialog, read back from the link file it writes."""
 import re
+import shutil
 import subprocess
 from pathlib import Path
 
 import pytest
 
+import xrandr
 from driver import IDOK, Driver
+from test_run_program import wait_until
 
 # Buttons that open a modal window (Shortcut, and Create Shortcut when it fails) do not return
 # from a sent click until that window closes; they are pressed with a posted click.
@@ -16,7 +19,11 @@ LINK_NAME = "Your Pixmode application shortcut.lnk"
 REFRESH_FILTER, CHANGE_PERMANENT, SHORTCUT, ROTATE_90 = 1004, 1005, 1019, 1039
 RESOLUTION, COLOURS, FREQUENCY, HZ = 1025, 1028, 1029, 1031
 MONITOR_LABEL, DEVICE_NUMBER, PROGRAM, REGISTRY_NOTE = 1032, 1007, 1030, 1027
+BROWSE, ONLY_WHEN_MAXIMIZED = 1021, 1024
 PRIMARY_DEVICE = 0x4
+FILE_DIALOG_TITLE = "Select the Program you want Pixmode to run"
+# The file name box of the platform's explorer-style file dialog: a combo box with an edit inside.
+FILE_NAME_COMBO = 0x47C
 
 
 def desktop_folder(rig):
@@ -59,6 +66,16 @@ def link(rig):
 
 
 @pytest.fixture
+def program(rig):
+    """A real program in a folder whose name has blanks, on the Wine prefix's drive C:."""
+    folder = Path(rig.env["WINEPREFIX"]) / "drive_c" / "Pixmode test programs"
+    folder.mkdir(exist_ok=True)
+    shutil.copy(Path(rig.build_dir) / "testapp.exe", folder / "testapp.exe")
+    yield "C:\\Pixmode test programs\\testapp.exe"
+    shutil.rmtree(folder)
+
+
+@pytest.fixture
 def primary(driver):
     """The adapter the main dialog selects at start, with its current mode."""
     adapters = [d for d in driver.displays() if d["stateFlags"] & PRIMARY_DEVICE]
@@ -78,6 +95,21 @@ def open_shortcut_dialog(driver, main):
     dialog = driver.wait_window(cls="#32770", title="Create Pixmode Shortcut", timeout=20)
     assert dialog is not None, "the shortcut dialog did not open"
     return dialog
+
+
+def choose_program(driver, dialog, path):
+    """Browses for the program: types its full path into the file dialog and opens it."""
+    driver.press(dialog["hwnd"], BROWSE)
+    files = driver.wait_window(cls="#32770", title=FILE_DIALOG_TITLE, timeout=20)
+    assert files is not None, "the file dialog did not open"
+    assert driver.set_text(files["hwnd"], FILE_NAME_COMBO, path, child_class="Edit") == path
+    driver.press(files["hwnd"], IDOK)
+    assert driver.wait_gone(files["hwnd"], timeout=20), "the file dialog did not take the path"
+
+
+def create_shortcut(driver, dialog):
+    driver.click(dialog["hwnd"], IDOK)
+    assert driver.wait_gone(dialog["hwnd"], timeout=20), "Create Shortcut did not close the dialog"
 
 
 def text(driver, dialog, control_id):
@@ -102,8 +134,7 @@ def test_create_without_a_program_links_this_program_at_the_selected_mode(rig, d
     program = driver.control(dialog["hwnd"], PROGRAM)
     assert (program["text"], program["enabled"]) == ("Browse and select a program", False)
 
-    driver.click(dialog["hwnd"], IDOK)
-    assert driver.wait_gone(dialog["hwnd"], timeout=20), "Create Shortcut did not close the dialog"
+    create_shortcut(driver, dialog)
     assert link.is_file()
     fields = read_link(link)
     assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
@@ -126,8 +157,7 @@ def test_turned_permanent_mode_with_its_rate(rig, driver, pixmode, link, primary
     assert text(driver, dialog, FREQUENCY) == str(rate) and shown(driver, dialog, HZ)
     assert shown(driver, dialog, REGISTRY_NOTE)
 
-    driver.click(dialog["hwnd"], IDOK)
-    assert driver.wait_gone(dialog["hwnd"], timeout=20)
+    create_shortcut(driver, dialog)
     fields = read_link(link)
     assert fields["Command line arguments"] == (
         f" -H{height} -V{width} -C{2 ** bpp} -F{rate} -M{primary['index']} -O90 -U")
@@ -154,7 +184,79 @@ def test_a_failed_write_is_reported_and_the_dialog_stays_open(rig, driver, pixmo
 
     # Once the way is clear, the same dialog writes the link.
     link.rmdir()
-    driver.click(dialog["hwnd"], IDOK)
-    assert driver.wait_gone(dialog["hwnd"], timeout=20)
+    create_shortcut(driver, dialog)
     assert read_link(link)["Command line arguments"].startswith(f" -H{primary['width']} -V{primary['height']}")
     driver.close(main["hwnd"])
+
+
+def test_chosen_program_is_run_only_when_maximized_and_gives_its_icon(rig, driver, pixmode, link, primary, program):
+    width, height, bpp, index = primary["width"], primary["height"], primary["bpp"], primary["index"]
+    main = open_main_dialog(driver, pixmode)
+    dialog = open_shortcut_dialog(driver, main)
+    choose_program(driver, dialog, program)
+    label = driver.control(dialog["hwnd"], PROGRAM)
+    assert (label["text"], label["enabled"]) == (program, True)
+    driver.click(dialog["hwnd"], ONLY_WHEN_MAXIMIZED)
+    create_shortcut(driver, dialog)
+
+    fields = read_link(link)
+    assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
+    assert fields["Command line arguments"] == f' -H{width} -V{height} -C{2 ** bpp} -M{index} -R "-X{program}"'
+    assert fields["Description"] == f"Runs {program} via Pixmode at a resolution of {width}x{height}"
+    assert fields["Icon location"] == program
+    driver.close(main["hwnd"])
+
+
+def test_a_second_shortcut_replaces_the_first(rig, driver, pixmode, link, primary, program):
+    width, height, bpp, index = primary["width"], primary["height"], primary["bpp"], primary["index"]
+    main = open_main_dialog(driver, pixmode)
+    dialog = open_shortcut_dialog(driver, main)
+    choose_program(driver, dialog, program)
+    create_shortcut(driver, dialog)
+    assert read_link(link)["Command line arguments"].endswith(f'"-X{program}"')
+
+    # The second one, with the rate handed over and no program, leaves nothing of the first.
+    driver.click(main["hwnd"], REFRESH_FILTER)
+    create_shortcut(driver, open_shortcut_dialog(driver, main))
+    assert [path.name for path in link.parent.glob("*.lnk")] == [LINK_NAME]
+    fields = read_link(link)
+    assert fields["Command line arguments"] == f" -H{width} -V{height} -C{2 ** bpp} -F{primary['frequency']} -M{index}"
+    assert fields["Description"] == f"Runs  via Pixmode at a resolution of {width}x{height}"
+    assert fields["Icon location"] == ""
+    driver.close(main["hwnd"])
+
+
+def test_the_link_runs_the_program_at_its_mode_and_puts_the_mode_back(rig, driver, pixmode, link, primary, program):
+    original = (primary["width"], primary["height"])
+    chosen = (800, 600)
+    assert chosen != original
+    # The dialog takes over the mode in force, so the link is made while the chosen one is.
+    assert driver.change(*chosen) == 0
+    main = open_main_dialog(driver, pixmode)
+    dialog = open_shortcut_dialog(driver, main)
+    assert text(driver, dialog, RESOLUTION) == "800 x 600"
+    choose_program(driver, dialog, program)
+    create_shortcut(driver, dialog)
+    driver.close(main["hwnd"])
+    assert driver.wait_gone(main["hwnd"], timeout=20)
+    assert driver.change(*original, primary["frequency"]) == 0
+    assert xrandr.primary_mode(rig.env).size == original
+
+    # Opened the way the desktop opens it: the shell reads the link and starts its target.
+    opened = subprocess.Popen(["wine", "start", "/wait", "/unix", str(link)], env=rig.env,
+                              stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        app = driver.wait_window(title="Pixmode Test App", timeout=30)
+        assert app is not None, "the link did not start the program"
+        assert xrandr.primary_mode(rig.env).size == chosen
+        driver.close(app["hwnd"])
+        opened.wait(timeout=30)
+        assert wait_until(lambda: xrandr.primary_mode(rig.env).size == original, 10), \
+            "the previous mode did not come back after the program ended"
+    finally:
+        # Pixmode ends once its program has ended.
+        for window in driver.list_windows(title="Pixmode Test App"):
+            driver.close(window["hwnd"])
+        if opened.poll() is None:
+            opened.kill()
+            opened.wait(timeout=30)

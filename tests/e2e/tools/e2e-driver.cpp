@@ -196,6 +196,30 @@ int PressLink(const CArguments& args) {
     return 0;
 }
 
+// The control, or its first descendant of the given class (such as the edit inside a combo box,
+// which an extended combo box wraps in one more window).
+HWND ControlOrDescendant(const CArguments& args) {
+    HWND control = Control(args);
+    if (control == nullptr || !args.Has(L"--child-class")) return control;
+    for (HWND child : ChildWindows(control)) {
+        if (DescribeWindow(child).className == args.Text(L"--child-class")) return child;
+    }
+    return nullptr;
+}
+
+// WM_SETTEXT, which the system marshals into the other process.
+int SetText(const CArguments& args) {
+    HWND control = ControlOrDescendant(args);
+    if (control == nullptr) return Fail(L"no such control");
+    const std::wstring text = args.Text(L"--text");
+    LRESULT done = FALSE;
+    if (!SendWithTimeout(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), &done) || !done) {
+        return Fail(L"the text was not taken");
+    }
+    JsonLine().Add("hwnd", Handle(control)).Add("text", WindowText(control)).Print();
+    return 0;
+}
+
 int Close(const CArguments& args) {
     if (!PostMessageW(args.Window(), WM_CLOSE, 0, 0)) return Fail(L"no such window");
     JsonLine().Add("closed", Handle(args.Window())).Print();
@@ -281,8 +305,9 @@ void Usage() {
              std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
                           L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
                           L"children|message-box|close --hwnd H | control|click|press|press-link|listview|combo "
-                          L"--hwnd H --id N | select-row --hwnd H --id N --row R | select-item --hwnd H "
-                          L"--id N --index I | displays | modes [--device NAME] | change [--device NAME] "
+                          L"--hwnd H --id N | set-text --hwnd H --id N [--child-class C] --text T | "
+                          L"select-row --hwnd H --id N --row R | select-item --hwnd H --id N --index I | "
+                          L"displays | modes [--device NAME] | change [--device NAME] "
                           L"--width W --height H [--frequency F] [--x X --y Y] [--flags N]"))
         .Print();
 }
@@ -309,6 +334,7 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"click") return Click(args);
     if (command == L"press") return Press(args);
     if (command == L"press-link") return PressLink(args);
+    if (command == L"set-text") return SetText(args);
     if (command == L"close") return Close(args);
     if (command == L"listview") return ListViewRows(args);
     if (command == L"combo") return ComboItems(args);

@@ -189,3 +189,30 @@ TEST_F(MainDialogButtons, ExtendWithoutSelectedDeviceDoesNothingAtAll) {
     EXPECT_TRUE(display.calls.empty());
     EXPECT_TRUE(messages.shown.empty());
 }
+
+TEST_F(MainDialogButtons, RefusedQuarterTurnIsReportedAndLeavesListAndRotationAlone) {
+    SelectMode(2);
+    Check(IDC_ROTATE_90, true);
+    display.changeResults = {DISP_CHANGE_BADMODE};
+    Click(IDC_SWITCH);
+    EXPECT_EQ(display.calls.size(), 1u);
+    EXPECT_FALSE(ModesReadAgain());
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Could not change to this display setting.\nError -2"});
+    // The user's choice stays, though it no longer matches the device.
+    EXPECT_TRUE(dialog().IsDlgButtonChecked(IDC_ROTATE_90));
+    EXPECT_EQ(dialog().GetSelectedModeIndex(), 2);
+    EXPECT_EQ(restart->requests, 0);
+}
+
+TEST_F(MainDialogButtons, DeclinedRestartStoresNothingAndRefillsNothing) {
+    SelectMode(1);
+    Check(IDC_ROTATE_90, true);
+    display.changeResults = {DISP_CHANGE_RESTART};
+    messages.answers = {IDNO};
+    Click(IDC_SWITCH);
+    EXPECT_EQ(display.calls.size(), 1u);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2));
+    EXPECT_EQ(restart->requests, 0);
+    EXPECT_EQ(dialog().GetSelectedModeIndex(), 1);
+}

@@ -108,25 +108,25 @@ private:
     std::mt19937_64 random_;
 };
 
-// The C runtime's reading of a decimal number, clamped to [low, high]: an independent reading in
-// a wider type against which the program's own is compared.
-__int128 ExpectedNumber(const std::wstring& text, __int128 low, __int128 high) {
+// The C runtime's reading of a decimal number, clamped to [-high - 1, high]: an independent
+// reading of the magnitude, saturated one past the limit, against which the program's is compared.
+int64_t ExpectedNumber(const std::wstring& text, int64_t high) {
     size_t at = 0;
     while (at < text.size() && (text[at] == L' ' || (text[at] >= L'\t' && text[at] <= L'\r'))) ++at;
-    int sign = 1;
-    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) sign = text[at++] == L'-' ? -1 : 1;
-    __int128 magnitude = 0;
-    const __int128 cap = high + 1;  // beyond either limit
+    bool negative = false;
+    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) negative = text[at++] == L'-';
+    const uint64_t cap = static_cast<uint64_t>(high) + 1;
+    uint64_t magnitude = 0;
     for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
-        magnitude = magnitude * 10 + (text[at] - L'0');
-        if (magnitude > cap) magnitude = cap;
+        const uint64_t digit = static_cast<uint64_t>(text[at] - L'0');
+        magnitude = magnitude > (cap - digit) / 10 ? cap : magnitude * 10 + digit;
     }
-    const __int128 value = sign * magnitude;
-    return value < low ? low : value > high ? high : value;
+    if (!negative) return magnitude >= cap ? high : static_cast<int64_t>(magnitude);
+    return magnitude >= cap ? -high - 1 : -static_cast<int64_t>(magnitude);
 }
 
-int32_t Expected32(const std::wstring& text) { return static_cast<int32_t>(ExpectedNumber(text, INT32_MIN, INT32_MAX)); }
-int64_t Expected64(const std::wstring& text) { return static_cast<int64_t>(ExpectedNumber(text, INT64_MIN, INT64_MAX)); }
+int32_t Expected32(const std::wstring& text) { return static_cast<int32_t>(ExpectedNumber(text, INT32_MAX)); }
+int64_t Expected64(const std::wstring& text) { return ExpectedNumber(text, INT64_MAX); }
 
 // What the argument loop must have read, built straight from the option table.
 struct Expectation {

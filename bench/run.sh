@@ -4,23 +4,29 @@
 #   (b) the main dialog ready with its mode list against a minimal dialog with an empty list,
 #   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
 #   (d) the size of both executables and the DLLs they import.
-# Usage: bench/run.sh [RUNS]   (default 15 runs of (a) and (b) per program)
+# Usage: bench/run.sh [RUNS]   (default 21 runs of (a) and (b) per program)
+# Environment: PIXMODE_RIG_DIR reuses a running virtual display (scripts/rig/start.sh) instead of
+# starting one for the run.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-runs=${1:-15}
+runs=${1:-21}
 
 "$root/scripts/build.sh" windows-x86 windows-x64
 build=$root/build/windows-x64
 
-rundir=$(mktemp -d /tmp/pixmode-bench.XXXXXX)
-finish() {
-  "$root/scripts/rig/stop.sh" "$rundir" >/dev/null 2>&1 || true
-  rm -rf "$rundir"
-}
-trap finish EXIT
-"$root/scripts/rig/start.sh" "$rundir" >/dev/null
+if [[ -n ${PIXMODE_RIG_DIR:-} ]]; then
+  rundir=$PIXMODE_RIG_DIR
+else
+  rundir=$(mktemp -d /tmp/pixmode-bench.XXXXXX)
+  finish() {
+    "$root/scripts/rig/stop.sh" "$rundir" >/dev/null 2>&1 || true
+    rm -rf "$rundir"
+  }
+  trap finish EXIT
+  "$root/scripts/rig/start.sh" "$rundir" >/dev/null
+fi
 
 (
   # shellcheck source=/dev/null
@@ -30,6 +36,9 @@ trap finish EXIT
     "$(winepath -w "$build/bench/minimal_switch.exe")" </dev/null
   wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
     "$(winepath -w "$build/bench/minimal_dialog.exe")" </dev/null
+  # The same start against the main dialog's own template shown empty: the program's own share.
+  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
+    "$(winepath -w "$build/bench/minimal_dialog.exe")" template </dev/null
   wine "$build/bench/bench_mode_list.exe" </dev/null
 ) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
 

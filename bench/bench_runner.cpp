@@ -160,9 +160,11 @@ int wmain(int argc, wchar_t** argv) {
                 times[which].push_back(ready);
             }
         }
-        Report(argc == 6 ? "(b) main dialog ready with its list, against its own template empty"
-                         : "(b) main dialog ready with its list",
-               times[0], times[1]);
+        // Named by the minimal program's file and argument, so each line says what it compares with.
+        const std::wstring minimalName = exes[1].substr(exes[1].find_last_of(L"\\/") + 1) + minimalArguments;
+        const std::string label = "(b) main dialog ready with its list, against " +
+                                  std::string(minimalName.begin(), minimalName.end());
+        Report(label.c_str(), times[0], times[1]);
         return 0;
     }
     std::fprintf(stderr, "unknown benchmark\n");

@@ -39,6 +39,9 @@ fi
   # The same start against the main dialog's own template shown empty: the program's own share.
   wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
     "$(winepath -w "$build/bench/minimal_dialog.exe")" template </dev/null
+  # ... and against that template in a program loading the same libraries.
+  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
+    "$(winepath -w "$build/bench/minimal_dialog_imports.exe")" template </dev/null
   wine "$build/bench/bench_mode_list.exe" </dev/null
 ) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
 

@@ -1,6 +1,5 @@
 #include "app/CommandLineSwitch.h"
 
-#include <cwchar>
 #include <utility>
 
 #include "display/DisplayRecords.h"
@@ -44,8 +43,7 @@ std::wstring CommandLineSwitch::ResolveDevice(const std::optional<int32_t>& moni
     }
     // A mirroring driver is no display of its own: the default device is used, silently.
     if (record.StateFlags & DISPLAY_DEVICE_MIRRORING_DRIVER) return std::wstring();
-    const size_t capacity = sizeof(record.DeviceName) / sizeof(record.DeviceName[0]);
-    return std::wstring(record.DeviceName, wcsnlen(record.DeviceName, capacity));
+    return FieldText(record.DeviceName);
 }
 
 DEVMODEW CommandLineSwitch::ReadSavedMode(const wchar_t* device) {

@@ -3,16 +3,13 @@
 #include "display/DisplayRecords.h"
 #include "display/DisplaySettings.h"
 
-#include <cwchar>
-#include <iterator>
 
 std::vector<DesktopDevice> CollectDesktopDevices(IDisplaySettings& display, DesktopCollection rule) {
     std::vector<DesktopDevice> devices;
     for (DWORD index = 0;; ++index) {
         DISPLAY_DEVICEW record = PreparedDisplayDevice();
         if (!display.EnumDevices(nullptr, index, record, 0)) break;
-        // The name field is fixed-size; never read past it even when it lacks its terminator.
-        const std::wstring name(record.DeviceName, wcsnlen(record.DeviceName, std::size(record.DeviceName)));
+        const std::wstring name = FieldText(record.DeviceName);
         DesktopDevice device{name, PreparedDevMode(), record.StateFlags};
         if (rule == DesktopCollection::AttachedAndReadable) {
             if ((record.StateFlags & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP) == 0) continue;

@@ -11,7 +11,7 @@ std::wstring MonitorNames(IDisplaySettings& display, const wchar_t* adapterName)
     DISPLAY_DEVICEW monitor = PreparedDisplayDevice();
     for (DWORD index = 0; display.EnumDevices(adapterName, index, monitor, EDD_GET_DEVICE_INTERFACE_NAME); ++index) {
         if (index > 0) names += L"; ";
-        names += monitor.DeviceString;
+        names += FieldText(monitor.DeviceString);
         monitor = PreparedDisplayDevice();
     }
     return names;
@@ -33,9 +33,10 @@ DeviceList DeviceList::Build(IDisplaySettings& display) {
     for (DWORD index = 0; display.EnumDevices(nullptr, index, adapter, 0); ++index) {
         list.adapterFound = true;
         if ((adapter.StateFlags & DISPLAY_DEVICE_MIRRORING_DRIVER) == 0) {
-            std::wstring monitors = MonitorNames(display, adapter.DeviceName);
+            const std::wstring name = FieldText(adapter.DeviceName);
+            std::wstring monitors = MonitorNames(display, name.c_str());
             if (adapter.StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE) list.selected = list.items.size();
-            list.items.push_back({adapter.DeviceName, MakeEntry(adapter, static_cast<int>(index), std::move(monitors))});
+            list.items.push_back({name, MakeEntry(adapter, static_cast<int>(index), std::move(monitors))});
         }
         adapter = PreparedDisplayDevice();
     }
@@ -53,5 +54,5 @@ size_t DeviceList::Release() {
 }
 
 DeviceLabels LabelsFor(const DeviceEntry& entry) {
-    return {entry.device.DeviceString, SignedText(entry.deviceNumber), entry.monitorNames};
+    return {FieldText(entry.device.DeviceString), SignedText(entry.deviceNumber), entry.monitorNames};
 }

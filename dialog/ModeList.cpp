@@ -1,5 +1,7 @@
 #include "dialog/ModeList.h"
 
+#include <utility>
+
 #include "dialog/ScreenCaps.h"
 #include "display/DisplayRecords.h"
 #include "display/DisplaySettings.h"
@@ -26,7 +28,11 @@ std::wstring ColourLabel(DWORD bitsPerPel) {
 }
 
 std::wstring ScreenAreaLabel(DWORD width, DWORD height) {
-    return UnsignedText(width) + L" x " + UnsignedText(height);
+    std::wstring text = UnsignedText(width);
+    text.reserve(text.size() + 3 + 10);  // one allocation for the whole label
+    text += L" x ";
+    text += UnsignedText(height);
+    return text;
 }
 
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
@@ -87,7 +93,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
 
         const DWORD frequency = mode.dmDisplayFrequency;
         const bool matches = current.frequency == 0 || current.frequency == frequency;
-        const std::wstring frequencyLabel = FrequencyLabel(frequency, matches, filterOn);
+        std::wstring frequencyLabel = FrequencyLabel(frequency, matches, filterOn);
         if (!IsHardwareDefaultFrequency(frequency) && !matches) contents.filterEnabled = true;
 
         const int row = static_cast<int>(contents.rows.size());
@@ -98,7 +104,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
         if (!frequencyLabel.empty()) {
             contents.rows.push_back({modeNumber,
                                      {UnsignedText(modeNumber), ScreenAreaLabel(mode.dmPelsWidth, mode.dmPelsHeight),
-                                      ColourLabel(mode.dmBitsPerPel), frequencyLabel}});
+                                      ColourLabel(mode.dmBitsPerPel), std::move(frequencyLabel)}});
             if (bestRow < 0 || IsBetterMode(mode, contents.table[bestMode])) {
                 bestRow = row;
                 bestMode = modeNumber;

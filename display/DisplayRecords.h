@@ -2,7 +2,9 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <cwchar>
 #include <string>
 
 class IDisplaySettings;
@@ -11,6 +13,13 @@ class IDisplaySettings;
 DEVMODEW PreparedDevMode();
 // A device record ready for an enumerate call: cb 840, every text and flag cleared.
 DISPLAY_DEVICEW PreparedDisplayDevice();
+
+// The text of a fixed-size field of a platform record. A driver may fill the whole field and
+// leave out the terminator; the text then ends with the field.
+template <size_t Capacity>
+std::wstring FieldText(const wchar_t (&field)[Capacity]) {
+    return std::wstring(field, wcsnlen(field, Capacity));
+}
 
 // A refresh rate of 0 or 1 is the device's hardware default rate.
 inline bool IsHardwareDefaultFrequency(DWORD frequency) { return frequency == 0 || frequency == 1; }

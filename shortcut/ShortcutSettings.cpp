@@ -1,5 +1,7 @@
 #include "shortcut/ShortcutSettings.h"
 
+#include <limits>
+
 #include "framework/Strings.h"
 
 uint64_t ColourCountFromBits(uint32_t bitsPerPixel) {
@@ -36,9 +38,10 @@ std::wstring BuildShortcutArguments(const ShortcutSettings& settings) {
 
     if (settings.width != 0) append(L"-H" + UnsignedText(settings.width));
     if (settings.height != 0) append(L"-V" + UnsignedText(settings.height));
-    // A depth too large to count is left out rather than written as a wrong count.
+    // A depth too large to count is left out rather than written as a wrong count; so is a count
+    // beyond the signed 64-bit number the "-C" option is read as, which would read back clamped.
     const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
-    if (colours != 0) append(L"-C" + UnsignedText(colours));
+    if (colours != 0 && colours <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) append(L"-C" + UnsignedText(colours));
     if (settings.frequency != 0) append(L"-F" + UnsignedText(settings.frequency));
     // Device numbers are enumeration indices; a negative one names no device, so it is not
     // written (as an unsigned number it would name a device that does not exist).

@@ -8,10 +8,11 @@ std::optional<std::wstring> NameOf(const wchar_t* device) {
     return std::wstring(device);
 }
 
+// A text that fills the whole field is written without its terminator, as a driver may do.
 void CopyText(wchar_t* target, size_t capacity, const std::wstring& text) {
-    size_t length = text.size() < capacity - 1 ? text.size() : capacity - 1;
+    size_t length = text.size() < capacity ? text.size() : capacity;
     wmemcpy(target, text.data(), length);
-    target[length] = L'\0';
+    if (length < capacity) target[length] = L'\0';
 }
 }  // namespace
 

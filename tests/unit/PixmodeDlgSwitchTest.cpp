@@ -189,3 +189,62 @@ TEST_F(MainDialogButtons, ExtendWithoutSelectedDeviceDoesNothingAtAll) {
     EXPECT_TRUE(display.calls.empty());
     EXPECT_TRUE(messages.shown.empty());
 }
+
+TEST_F(MainDialogButtons, RefusedQuarterTurnIsReportedAndLeavesListAndRotationAlone) {
+    SelectMode(2);
+    Check(IDC_ROTATE_90, true);
+    display.changeResults = {DISP_CHANGE_BADMODE};
+    Click(IDC_SWITCH);
+    EXPECT_EQ(display.calls.size(), 1u);
+    EXPECT_FALSE(ModesReadAgain());
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Could not change to this display setting.\nError -2"});
+    // The user's choice stays, though it no longer matches the device.
+    EXPECT_TRUE(dialog().IsDlgButtonChecked(IDC_ROTATE_90));
+    EXPECT_EQ(dialog().GetSelectedModeIndex(), 2);
+    EXPECT_EQ(restart->requests, 0);
+}
+
+TEST_F(MainDialogButtons, DeclinedRestartStoresNothingAndRefillsNothing) {
+    SelectMode(1);
+    Check(IDC_ROTATE_90, true);
+    display.changeResults = {DISP_CHANGE_RESTART};
+    messages.answers = {IDNO};
+    Click(IDC_SWITCH);
+    EXPECT_EQ(display.calls.size(), 1u);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2));
+    EXPECT_EQ(restart->requests, 0);
+    EXPECT_EQ(dialog().GetSelectedModeIndex(), 1);
+}
+
+TEST_F(MainDialogButtons, MakePrimaryButtonReportsARefusedStagingAndRefreshesNothing) {
+    display.changeResults = {DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_BADMODE};
+    Click(IDC_MAKE_PRIMARY);
+    // The present primary is staged first; its second, identical call is refused: no commit.
+    const auto changes = display.Changes();
+    ASSERT_EQ(changes.size(), 2u);
+    for (const DisplayCall& call : changes) EXPECT_EQ(call.device, std::wstring(L"\\\\.\\DISPLAY1"));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::wstring>{L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY1'. Error: -2"});
+    EXPECT_FALSE(ModesReadAgain());
+    EXPECT_EQ(dialog().GetSelectedDeviceName(), L"\\\\.\\DISPLAY2");
+}
+
+TEST_F(MainDialogButtons, MakeSoleButtonReportsAFailedCommitAndRefreshesNothing) {
+    display.changeResults = {0, 0, 0, 0, DISP_CHANGE_FAILED};
+    Click(IDC_MAKE_SOLE);
+    const auto changes = display.Changes();
+    ASSERT_EQ(changes.size(), 5u);
+    EXPECT_EQ(changes[4].op, DisplayOp::ChangeSettings);
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettings for set"});
+    EXPECT_FALSE(ModesReadAgain());
+}
+
+TEST_F(MainDialogButtons, DesktopButtonsWithoutSelectedDeviceDoNothing) {
+    SendMessageW(dialog().GetDlgItem(IDC_DEVICE_LIST), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    Click(IDC_MAKE_PRIMARY);
+    Click(IDC_MAKE_SOLE);
+    EXPECT_TRUE(display.calls.empty());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(shell.requests.empty());
+}

@@ -1,0 +1,146 @@
+// The mode list's refill and sort over 10,000 scripted modes, in-process on the real list control
+// of the main dialog. Prints medians in milliseconds; nothing here is a test.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/PixmodeApp.h"
+#include "dialog/ModeList.h"
+#include "dialog/ModeSort.h"
+#include "dialog/PixmodeDlg.h"
+#include "fakes/FakeDisplay.h"
+#include "fakes/FakeMessageBox.h"
+#include "fakes/FakeScreenCaps.h"
+#include "fakes/FakeShell.h"
+#include "res/resource.h"
+
+namespace {
+
+double Now() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
+// 10,000 distinct modes: sizes, three depths and several rates, the current one among them.
+std::vector<DEVMODEW> ScriptedModes(size_t count) {
+    static const DWORD bits[] = {8, 16, 32};
+    static const DWORD rates[] = {1, 56, 60, 70, 72, 75, 85, 100, 120, 144};
+    std::vector<DEVMODEW> modes;
+    for (DWORD size = 0; modes.size() < count; ++size) {
+        for (DWORD depth : bits) {
+            for (DWORD rate : rates) {
+                if (modes.size() == count) break;
+                modes.push_back(MakeMode(640 + 8 * (size % 400), 480 + 6 * (size / 400 + size % 7), depth, rate));
+            }
+        }
+    }
+    return modes;
+}
+
+}  // namespace
+
+int wmain() {
+    const size_t count = 10000;
+    const int rounds = 21;
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    FakeDisplay display;
+    display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(1024, 768, 32, 60),
+                       ScriptedModes(count));
+    FakeMessageBox messages;
+    FakeShell shell;
+    FakeScreenCaps screen;
+    const wchar_t* device = L"\\\\.\\DISPLAY1";
+
+    // The decision code alone: enumeration, filter, labels, current and best mode.
+    std::vector<double> decide;
+    size_t rows = 0;
+    for (int round = 0; round < rounds; ++round) {
+        display.calls.clear();
+        int orientation = 0;
+        const double start = Now();
+        ModeListContents contents = ReadModeList(display, screen, messages, device, false, orientation);
+        decide.push_back(Now() - start);
+        rows = contents.rows.size();
+    }
+
+    // What the scripted display itself costs: the same enumeration without any decision.
+    std::vector<double> enumerate;
+    for (int round = 0; round < rounds; ++round) {
+        display.calls.clear();
+        const double start = Now();
+        DEVMODEW mode;
+        for (DWORD n = 0; display.EnumSettings(device, n, mode); ++n) {
+        }
+        enumerate.push_back(Now() - start);
+    }
+
+    // The comparison callback alone, over the table in a plain sort.
+    std::vector<double> callbackSort;
+    {
+        int orientation = 0;
+        const ModeListContents contents = ReadModeList(display, screen, messages, device, false, orientation);
+        for (int round = 0; round < rounds; ++round) {
+            std::vector<LPARAM> items;
+            for (const ModeRow& row : contents.rows) items.push_back(static_cast<LPARAM>(row.modeNumber));
+            ModeSortParams params{nullptr, round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate,
+                                  contents.table.data(), true};
+            const double start = Now();
+            std::sort(items.begin(), items.end(), [&params](LPARAM a, LPARAM b) {
+                return CompareModeItems(a, b, reinterpret_cast<LPARAM>(&params)) < 0;
+            });
+            callbackSort.push_back(Now() - start);
+        }
+    }
+
+    CPixmodeApp app;
+    MainDialogActions actions;
+    actions.showAboutBox = [](HWND) {};
+    actions.launchUpdater = [](HWND, bool, HMODULE) {};
+    CPixmodeDlg dialog(display, messages, shell, screen, actions);
+    if (!dialog.Create()) {
+        std::fprintf(stderr, "the main dialog could not be created (no display?)\n");
+        return 1;
+    }
+    dialog.CheckDlgButton(IDC_REFRESH_FILTER, false);
+
+    // The dialog's refill into the real list control, then its sort by the current column.
+    std::vector<double> fill, fillAndSort, sortOnly;
+    for (int round = 0; round < rounds; ++round) {
+        display.calls.clear();
+        const double start = Now();
+        dialog.FillModeList(device);
+        const double filled = Now();
+        dialog.SortModeList(dialog.m_nSortColumn);
+        const double sorted = Now();
+        fill.push_back(filled - start);
+        fillAndSort.push_back(sorted - start);
+        // A sort by another column moves every item.
+        const double again = Now();
+        dialog.SortModeList(round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate);
+        sortOnly.push_back(Now() - again);
+    }
+    const int listed = ListView_GetItemCount(dialog.GetModeList().m_hWnd);
+    std::printf("(c) %zu modes, %zu rows listed (%d in the list control), median of %d rounds:\n", count, rows, listed,
+                rounds);
+    std::printf("(c) decision code (ReadModeList): %.2f ms (least %.2f)\n", Median(decide), Least(decide));
+    std::printf("(c)   of which the scripted display's enumeration: %.2f ms (least %.2f)\n", Median(enumerate), Least(enumerate));
+    std::printf("(c) CompareModeItems in a plain sort of the rows: %.2f ms (least %.2f)\n", Median(callbackSort), Least(callbackSort));
+    std::printf("(c) FillModeList into the list control: %.2f ms (least %.2f)\n", Median(fill), Least(fill));
+    std::printf("(c) FillModeList plus SortModeList: %.2f ms (least %.2f)\n", Median(fillAndSort), Least(fillAndSort));
+    std::printf("(c) SortModeList by another column: %.2f ms (least %.2f)\n", Median(sortOnly), Least(sortOnly));
+    return 0;
+}

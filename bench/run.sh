@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds both presets, starts the virtual display and prints the benchmark figures:
+#   (a) the command-line switch against a minimal program making the same change call,
+#   (b) the main dialog ready with its mode list against a minimal dialog with an empty list,
+#   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
+#   (d) the size of both executables and the DLLs they import.
+# Usage: bench/run.sh [RUNS]   (default 21 runs of (a) and (b) per program)
+# Environment: PIXMODE_RIG_DIR reuses a running virtual display (scripts/rig/start.sh) instead of
+# starting one for the run.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+runs=${1:-21}
+
+"$root/scripts/build.sh" windows-x86 windows-x64
+build=$root/build/windows-x64
+
+if [[ -n ${PIXMODE_RIG_DIR:-} ]]; then
+  rundir=$PIXMODE_RIG_DIR
+else
+  rundir=$(mktemp -d /tmp/pixmode-bench.XXXXXX)
+  finish() {
+    "$root/scripts/rig/stop.sh" "$rundir" >/dev/null 2>&1 || true
+    rm -rf "$rundir"
+  }
+  trap finish EXIT
+  "$root/scripts/rig/start.sh" "$rundir" >/dev/null
+fi
+
+(
+  # shellcheck source=/dev/null
+  source "$rundir/env"
+  cd "$rundir"
+  wine "$build/bench/bench_runner.exe" switch "$runs" "$(winepath -w "$build/pixmode.exe")" \
+    "$(winepath -w "$build/bench/minimal_switch.exe")" </dev/null
+  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
+    "$(winepath -w "$build/bench/minimal_dialog.exe")" </dev/null
+  # The same start against the main dialog's own template shown empty: the program's own share.
+  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
+    "$(winepath -w "$build/bench/minimal_dialog.exe")" template </dev/null
+  # ... and against that template in a program loading the same libraries.
+  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
+    "$(winepath -w "$build/bench/minimal_dialog_imports.exe")" template </dev/null
+  wine "$build/bench/bench_mode_list.exe" </dev/null
+) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
+
+# (d) Sizes and imports. The system's own DLLs are the ones every Windows installation has.
+system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|version|msvcrt|api-ms-win-.*)\.dll$'
+for preset in windows-x86 windows-x64; do
+  exe=$root/build/$preset/pixmode.exe
+  size=$(stat -c %s "$exe")
+  dlls=$(objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
+  others=$(for dll in $dlls; do [[ $dll =~ $system_dlls ]] || echo -n "$dll "; done)
+  printf '(d) %s pixmode.exe: %d bytes (%d KB); imports: %s; beyond the system'"'"'s: %s\n' \
+    "$preset" "$size" $(((size + 1023) / 1024)) "$dlls" "${others:-none}"
+done

@@ -134,6 +134,24 @@ def test_program_that_dies_still_gets_the_saved_mode_back(rig, pixmode, testapp,
     assert primary_size(rig) == ORIGINAL
 
 
+@pytest.mark.parametrize("ending", ["exit3", "crash"])
+def test_only_when_maximized_after_many_state_changes_ends_at_the_saved_mode(rig, pixmode, testapp, ending):
+    # Maximized, minimized, back, behind another window and in front again, several times over;
+    # however the program ends, the desktop is left at the mode it had.
+    script = ("maximize@3000,minimize@5000,maximize@7000,second@9000,front@11000,minimize@13000,"
+              f"maximize@15000,second@17000,front@19000,{ending}@21000")
+    process = pixmode.start("-R", "-H800", "-V600", testapp.option("--script", script))
+    testapp.wait_for("maximize")
+    assert wait_until(lambda: primary_size(rig) == REQUESTED, 3), "maximizing did not apply the mode"
+    testapp.wait_for("second")
+    assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3), "another window in front did not restore the mode"
+    testapp.wait_for("front")
+    assert wait_until(lambda: primary_size(rig) == REQUESTED, 3), "coming back to the front did not apply the mode"
+    process.wait(timeout=60)
+    assert any(line.startswith(ending) for line in testapp.lines())
+    assert primary_size(rig) == ORIGINAL
+
+
 def test_title_watch_applies_while_maximized_and_searches_on_for_the_minute(rig, pixmode, testapp):
     title = "Pixmode Title Watch"
     program = rig.start_wine(testapp.exe, "--title", title, "--log", windows_path(testapp.log),

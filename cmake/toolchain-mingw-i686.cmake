@@ -1,18 +1,3 @@
-# Cross-build for 32-bit Windows with mingw-w64 (posix threading model).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-build for 32-bit Windows, the release.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-if(CMAKE_HOST_WIN32)
-  # Built on Windows itself in an MSYS2 MINGW32 shell: that shell's own compilers.
-  set(CMAKE_C_COMPILER gcc)
-  set(CMAKE_CXX_COMPILER g++)
-  set(CMAKE_RC_COMPILER windres)
-else()
-  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
-  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
-  set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-  set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-  set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-  set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-  set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

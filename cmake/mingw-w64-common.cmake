@@ -1,0 +1,17 @@
+# The mingw-w64 compilers for the processor named in CMAKE_SYSTEM_PROCESSOR (posix threading model).
+set(CMAKE_SYSTEM_NAME Windows)
+set(TOOLCHAIN_PREFIX ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
+if(CMAKE_HOST_WIN32)
+  # Built on Windows itself in an MSYS2 MINGW32 or MINGW64 shell: that shell's own compilers.
+  set(CMAKE_C_COMPILER gcc)
+  set(CMAKE_CXX_COMPILER g++)
+  set(CMAKE_RC_COMPILER windres)
+else()
+  set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
+  set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
+  set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
+  set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
+  set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+  set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+  set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+endif()

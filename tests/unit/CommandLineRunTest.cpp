@@ -5,6 +5,7 @@
 
 #include "app/CommandLineSwitch.h"
 #include "app/StartupRun.h"
+#include "fakes/CommandLineMessages.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
@@ -16,14 +17,6 @@ namespace {
 
 const std::wstring kDisplay1 = L"\\\\.\\DISPLAY1";
 const std::wstring kDisplay2 = L"\\\\.\\DISPLAY2";
-const std::wstring kBadMonitor =
-    L"Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
-    L"The operation will continue with the default monitor";
-const std::wstring kNoSettings =
-    L"Failed to get current or registry settings.\n\n"
-    L"Please report this to us and let us know your current graphics configuration";
-const std::wstring kNoCurrent = L"Can't get current settings.\n\nThis shouldn't happen - bad driver perhaps?";
-const std::wstring kNeedMonitor = L"The /P & /S options require a valid monitor number with option /M";
 
 constexpr DWORD kAttachedPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 

@@ -12,6 +12,7 @@
 #include "desktop/MakePrimary.h"
 #include "desktop/MakeSole.h"
 #include "dialog/ModeSwitch.h"
+#include "fakes/CommandLineMessages.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeShell.h"
@@ -133,9 +134,7 @@ TEST(FailurePaths, UnknownMonitorWithPrimaryAndSoleWarnsThreeTimesAndChangesNoth
     EXPECT_TRUE(run.display.Changes().empty());
     const std::wstring needMonitor = LoadResString(IDS_NEED_MONITOR_NUMBER);
     EXPECT_EQ(run.messages.Texts(),
-              (std::vector<std::wstring>{L"Failed to EnumDisplayDevices - you may have specified an invalid monitor "
-                                         L"number.\n\nThe operation will continue with the default monitor",
-                                         needMonitor, needMonitor}));
+              (std::vector<std::wstring>{kBadMonitor, needMonitor, needMonitor}));
 }
 
 TEST(FailurePaths, ExtendCommitsOnlyAfterAnAcceptedStageAndNeverSpeaks) {

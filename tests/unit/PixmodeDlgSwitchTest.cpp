@@ -12,15 +12,10 @@
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSystemRestart.h"
+#include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
 namespace {
-bool CanCreateWindows() {
-    HWND probe = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    if (probe == nullptr) return false;
-    DestroyWindow(probe);
-    return true;
-}
 
 // The main dialog created in-process over scripted services: two adapters, the second one chosen
 // in the device list as a user would, with the refresh filter off so every mode is listed. One

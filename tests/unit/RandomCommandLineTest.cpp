@@ -14,6 +14,7 @@
 #include "app/CommandLineSwitch.h"
 #include "app/StartupRun.h"
 #include "display/DisplayRecords.h"
+#include "fakes/CommandLineMessages.h"
 #include "fakes/ArgumentSplitter.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeDisplay.h"
@@ -203,13 +204,6 @@ void ExpectSameOptions(const CommandLineOptions& got, const CommandLineOptions& 
 }
 #undef EXPECT_SAME
 
-const std::wstring kBadMonitor =
-    L"Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
-    L"The operation will continue with the default monitor";
-const std::wstring kNoSettings =
-    L"Failed to get current or registry settings.\n\n"
-    L"Please report this to us and let us know your current graphics configuration";
-const std::wstring kNoCurrent = L"Can't get current settings.\n\nThis shouldn't happen - bad driver perhaps?";
 
 std::wstring RequestFailedText(const DEVMODEW& mode) {
     return FormatResString(IDS_CHANGE_REQUEST_FAILED,

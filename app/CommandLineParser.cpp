@@ -1,8 +1,15 @@
 #include "app/CommandLineParser.h"
 
-#include "app/DecimalNumber.h"
+#include <cstdlib>
 
 namespace {
+
+// Numbers are read by the C runtime's own conversions: the same white space, signs and digits
+// (full-width and other scripts' digits too) as any other program of the platform, and
+// out-of-range values clamped. long is 32 bits wide on Windows.
+static_assert(sizeof(long) == sizeof(int32_t), "wcstol must clamp to the 32-bit range");
+int32_t ReadInt32(const std::wstring& text) { return wcstol(text.c_str(), nullptr, 10); }
+int64_t ReadInt64(const std::wstring& text) { return _wcstoi64(text.c_str(), nullptr, 10); }
 
 bool IsOptionPrefix(wchar_t c) { return c == L'/' || c == L'-' || c == L'\\'; }
 

@@ -14,4 +14,6 @@ struct CommandLineState {
 
     const wchar_t* Device() const { return deviceName.empty() ? nullptr : deviceName.c_str(); }
     bool HasSavedMode() const { return savedMode.dmPelsHeight != 0; }
+    // The prepared record names no field until a switch has built it.
+    bool HasRequestedMode() const { return requestedMode.dmFields != 0; }
 };

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr DWORD kSoleModeFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL | DM_DISPLAYFREQUENCY;
-
 std::wstring RequestedModeText(const DEVMODEW& mode) {
     return L"Res:\t" + UnsignedText(mode.dmPelsWidth) + L" x " + UnsignedText(mode.dmPelsHeight) + L"\nColours:\t" +
            UnsignedText(mode.dmBitsPerPel) + L" bpp\nFreq:\t" + UnsignedText(mode.dmDisplayFrequency) + L" Hz";
@@ -58,11 +56,9 @@ DEVMODEW CommandLineSwitch::ReadSavedMode(const wchar_t* device) {
 }
 
 void CommandLineSwitch::SwitchToModeNumber(int32_t modeNumber, bool quiet, CommandLineState& state) {
-    const std::wstring number = SignedText(modeNumber);
-    // A negative number would reach the service as its current- or stored-mode request, which
-    // names no mode of the list.
-    if (modeNumber < 0 || !display_.EnumSettings(nullptr, static_cast<DWORD>(modeNumber), state.requestedMode)) {
-        Warn(FormatResString(IDS_BAD_MODE_NUMBER, number));
+    // The number goes to the service as given: -1 and -2 read the current and the stored mode.
+    if (!display_.EnumSettings(nullptr, static_cast<DWORD>(modeNumber), state.requestedMode)) {
+        Warn(FormatResString(IDS_BAD_MODE_NUMBER, SignedText(modeNumber)));
         return;
     }
     const LONG result = display_.ChangeSettings(&state.requestedMode, state.changeFlags);
@@ -89,10 +85,6 @@ void CommandLineSwitch::ApplyDesktopOptions(const CommandLineOptions& options, C
             desktop_.makeSole(display_, messages_, state.deviceName, fields, static_cast<DWORD>(options.width),
                               static_cast<DWORD>(options.height), options.colourCount,
                               static_cast<DWORD>(options.frequency), options.quiet);
-            // Make sole has applied the size, depth and rate itself. Switching to them again by
-            // device name could reach another device: where names follow the desktop order, the
-            // rearrangement has just given this name to a device it detached.
-            fields &= ~kSoleModeFields;
         }
         fields &= ~static_cast<DWORD>(DM_POSITION);
     }

@@ -36,10 +36,11 @@ void WatchForeground(const CommandLineOptions& options, const CommandLineState& 
             const bool popup = IsPopup(windows, foreground);
             const HWND top = TopWindow(windows, foreground);
             if (top == watched && windows.IsZoomed(top)) {
-                if (!applied) {
+                // Without mode options (the dialog ran instead) no mode was requested: an empty
+                // record is never handed to the platform, though the restores still follow.
+                if (!applied && state.HasRequestedMode()) {
                     DEVMODEW mode = state.requestedMode;
                     services.display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
-                    applied = true;
                     // Some programs lay out their maximized window for the old size; a second
                     // maximize makes them fill the new one.
                     if (options.remaximize) {
@@ -47,6 +48,7 @@ void WatchForeground(const CommandLineOptions& options, const CommandLineState& 
                         windows.ShowWindow(top, SW_MAXIMIZE);
                     }
                 }
+                applied = true;
             } else if (!popup && applied) {
                 // Popups such as menus and tooltips come and go over the window; they keep the mode.
                 RestoreSavedMode(state, services);

@@ -72,7 +72,8 @@ int wmain() {
         display.calls.clear();
         int orientation = 0;
         const double start = Now();
-        ModeListContents contents = ReadModeList(display, screen, messages, device, false, orientation);
+        ReadRotationButtons(display, device, orientation);
+        ModeListContents contents = ReadModeList(display, screen, messages, device, false);
         decide.push_back(Now() - start);
         rows = contents.rows.size();
     }
@@ -91,8 +92,7 @@ int wmain() {
     // The comparison callback alone, over the table in a plain sort.
     std::vector<double> callbackSort;
     {
-        int orientation = 0;
-        const ModeListContents contents = ReadModeList(display, screen, messages, device, false, orientation);
+        const ModeListContents contents = ReadModeList(display, screen, messages, device, false);
         for (int round = 0; round < rounds; ++round) {
             std::vector<LPARAM> items;
             for (const ModeRow& row : contents.rows) items.push_back(static_cast<LPARAM>(row.modeNumber));

@@ -71,16 +71,19 @@ std::wstring FrequencyLabel(DWORD frequency, bool matches, bool filterOn) {
 }
 }  // namespace
 
-ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IMessageBox& messages,
-                              const wchar_t* deviceName, bool filterOn, int& orientation) {
-    ModeListContents contents;
-
+RotationButtons ReadRotationButtons(IDisplaySettings& display, const wchar_t* deviceName, int& orientation) {
+    RotationButtons buttons;
     DWORD reported = static_cast<DWORD>(orientation);
-    contents.rotationEnabled = GetCurrentOrientation(display, deviceName, reported);
+    buttons.enabled = GetCurrentOrientation(display, deviceName, reported);
     orientation = static_cast<int>(reported);
     // A driver value outside the four buttons checks none of them.
-    if (contents.rotationEnabled && reported <= 3) contents.checkedRotation = static_cast<int>(reported);
+    if (buttons.enabled && reported <= 3) buttons.checked = static_cast<int>(reported);
+    return buttons;
+}
 
+ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IMessageBox& messages,
+                              const wchar_t* deviceName, bool filterOn) {
+    ModeListContents contents;
     const ScreenMode current = ReadCurrentMode(display, screen, messages, deviceName);
 
     int currentRow = -1;

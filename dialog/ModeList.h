@@ -39,12 +39,20 @@ struct ModeListContents {
     std::vector<ModeRow> rows;
     int selectedRow = -1;          // the current mode's row, else the best listed mode's, else none
     bool filterEnabled = false;    // some mode is hidden, or would be hidden, by the filter
-    bool rotationEnabled = false;  // the device's current mode names an orientation
-    int checkedRotation = -1;      // rotation button to check (0 to 3), or none
 };
 
-// Reads the device's modes (null: the default display). orientation receives the device's current
-// orientation when it can be read and keeps its value otherwise. A current mode that cannot be read
-// is reported and the screen's capabilities stand in.
+struct RotationButtons {
+    bool enabled = false;  // the device's current mode names an orientation
+    int checked = -1;      // button to check (0 to 3), or none
+};
+
+// The rotation buttons for the device (null: the default display). orientation receives the
+// device's current orientation when it can be read and keeps its value otherwise. A refill shows
+// these before it reads the modes, so a report about the device never stands beside the previous
+// device's rotation.
+RotationButtons ReadRotationButtons(IDisplaySettings& display, const wchar_t* deviceName, int& orientation);
+
+// Reads the device's modes (null: the default display). A current mode that cannot be read is
+// reported and the screen's capabilities stand in.
 ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IMessageBox& messages,
-                              const wchar_t* deviceName, bool filterOn, int& orientation);
+                              const wchar_t* deviceName, bool filterOn);

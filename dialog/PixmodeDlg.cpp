@@ -154,12 +154,13 @@ void CPixmodeDlg::FillModeList(const wchar_t* deviceName) {
     m_modeTable.clear();
     m_modeList.DeleteAllItems();
 
-    ModeListContents contents = ReadModeList(m_display, m_screen, m_messages, deviceName,
-                                             IsDlgButtonChecked(IDC_REFRESH_FILTER), m_nOrientation);
+    const RotationButtons rotation = ReadRotationButtons(m_display, deviceName, m_nOrientation);
     for (int button = 0; button < 4; ++button) {
-        EnableDlgItem(kRotationButtons[button], contents.rotationEnabled);
-        CheckDlgButton(kRotationButtons[button], button == contents.checkedRotation);
+        EnableDlgItem(kRotationButtons[button], rotation.enabled);
+        CheckDlgButton(kRotationButtons[button], button == rotation.checked);
     }
+    ModeListContents contents =
+        ReadModeList(m_display, m_screen, m_messages, deviceName, IsDlgButtonChecked(IDC_REFRESH_FILTER));
 
     m_modeList.SetRedraw(false);
     int item = 0;

@@ -12,9 +12,11 @@ namespace {
 
 // The "-X" unit as the C runtime's argument splitting reads it back: inside the quotes a run of
 // backslashes before a quote (or before the closing quote) is doubled and the quote escaped, so
-// the path arrives unchanged. An ordinary path has neither and is written exactly as stored.
+// the path arrives unchanged. A path with blanks is also quoted within the option: unquoted, the
+// platform would try "C:\Program.exe" before "C:\Program Files\...", and start the wrong program.
 std::wstring QuotedProgramOption(const std::wstring& path) {
-    std::wstring unit = L"\"-X";
+    const bool quotePath = path.find_first_of(L" \t") != std::wstring::npos;
+    std::wstring unit = quotePath ? L"\"-X\\\"" : L"\"-X";
     size_t backslashes = 0;
     for (wchar_t c : path) {
         if (c == L'\\') {
@@ -26,6 +28,7 @@ std::wstring QuotedProgramOption(const std::wstring& path) {
         unit += c;
     }
     unit.append(backslashes, L'\\');
+    if (quotePath) unit += L"\\\"";
     unit += L'"';
     return unit;
 }

@@ -123,3 +123,16 @@ def test_unknown_mode_number_is_named_in_the_message(rig, driver, pixmode, known
     box = expect_box(driver, "Can't use display mode 99999")
     press_ok_and_wait(driver, process, box)
     assert xrandr.current_modes(rig.env) == known_start
+
+
+def test_negative_mode_numbers_go_to_the_platform_as_given(rig, driver, pixmode, known_start, stored_modes):
+    # With a leading blank "-2" is no option but a mode number: the stored mode, applied.
+    CDS_UPDATEREGISTRY, CDS_NORESET = 0x1, 0x10000000
+    assert driver.change(800, 600, flags=CDS_UPDATEREGISTRY | CDS_NORESET) == 0
+    assert xrandr.current_modes(rig.env) == known_start
+    pixmode.run(" -2")
+    assert xrandr.current_modes(rig.env)["DUMMY0"].size == (800, 600)
+
+    process = pixmode.start(" -5")
+    box = expect_box(driver, "Can't use display mode -5")
+    press_ok_and_wait(driver, process, box)

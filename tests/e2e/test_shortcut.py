@@ -201,7 +201,7 @@ def test_chosen_program_is_run_only_when_maximized_and_gives_its_icon(rig, drive
 
     fields = read_link(link)
     assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
-    assert fields["Command line arguments"] == f' -H{width} -V{height} -C{2 ** bpp} -M{index} -R "-X{program}"'
+    assert fields["Command line arguments"] == f' -H{width} -V{height} -C{2 ** bpp} -M{index} -R "-X\\"{program}\\""'
     assert fields["Description"] == f"Runs {program} via Pixmode at a resolution of {width}x{height}"
     assert fields["Icon location"] == program
     driver.close(main["hwnd"])
@@ -213,7 +213,7 @@ def test_a_second_shortcut_replaces_the_first(rig, driver, pixmode, link, primar
     dialog = open_shortcut_dialog(driver, main)
     choose_program(driver, dialog, program)
     create_shortcut(driver, dialog)
-    assert read_link(link)["Command line arguments"].endswith(f'"-X{program}"')
+    assert read_link(link)["Command line arguments"].endswith(f'"-X\\"{program}\\""')
 
     # The second one, with the rate handed over and no program, leaves nothing of the first.
     driver.click(main["hwnd"], REFRESH_FILTER)
@@ -260,3 +260,40 @@ def test_the_link_runs_the_program_at_its_mode_and_puts_the_mode_back(rig, drive
         if opened.poll() is None:
             opened.kill()
             opened.wait(timeout=30)
+
+
+def test_a_link_for_a_path_with_blanks_runs_that_program_and_not_a_decoy(rig, driver, pixmode, link, tmp_path):
+    # Unquoted, "C:\My Games\old game\game.exe" would first be tried as "C:\My Games\old.exe".
+    games = Path(rig.env["WINEPREFIX"]) / "drive_c" / "My Games"
+    (games / "old game").mkdir(parents=True, exist_ok=True)
+    shutil.copy(Path(rig.build_dir) / "testapp.exe", games / "old game" / "game.exe")
+    shutil.copy(Path(rig.build_dir) / "testapp.exe", games / "old.exe")
+    chosen = "C:\\My Games\\old game\\game.exe"
+    starts = tmp_path / "starts.txt"
+    opened = None
+    try:
+        main = open_main_dialog(driver, pixmode)
+        dialog = open_shortcut_dialog(driver, main)
+        choose_program(driver, dialog, chosen)
+        create_shortcut(driver, dialog)
+        driver.close(main["hwnd"])
+        assert driver.wait_gone(main["hwnd"], timeout=20)
+
+        env = dict(rig.env, PIXMODE_TESTAPP_STARTS=windows_path(starts))
+        opened = subprocess.Popen(["wine", "start", "/wait", "/unix", str(link)], env=env,
+                                  stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        app = driver.wait_window(title="Pixmode Test App", timeout=30)
+        assert app is not None, "the link started no program"
+        assert wait_until(starts.exists, 10)
+        assert starts.read_text().splitlines() == [f"started {chosen}"]
+        driver.close(app["hwnd"])
+        opened.wait(timeout=30)
+        # The path is quoted inside the option, so the platform takes it whole.
+        assert read_link(link)["Command line arguments"].endswith(f' "-X\\"{chosen}\\""')
+    finally:
+        for window in driver.list_windows(title="Pixmode Test App"):
+            driver.close(window["hwnd"])
+        if opened is not None and opened.poll() is None:
+            opened.kill()
+            opened.wait(timeout=30)
+        shutil.rmtree(games)

@@ -9,3 +9,9 @@
 // a literal quote; other backslashes are literal; inside quotes, "" gives one literal quote.
 // The text is taken as arguments only (no program name in front).
 std::vector<std::wstring> SplitLikeCRuntime(const std::wstring& commandLine);
+
+// The command line that a composed "-X" option hands to the platform for a program path: the
+// path itself, in double quotes when it holds a blank or a tab.
+inline std::wstring ProgramCommandLineOf(const std::wstring& path) {
+    return path.find_first_of(L" \t") == std::wstring::npos ? path : L"\"" + path + L"\"";
+}

@@ -1,6 +1,7 @@
 // Records every message box and answers with scripted buttons.
 #pragma once
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,12 @@ public:
     std::vector<ShownBox> shown;
     // Buttons pressed for the successive boxes; once empty, OK for OK boxes and No for Yes/No.
     std::deque<int> answers;
+    // Runs while a box is up, to look at what the user sees beside it.
+    std::function<void(const std::wstring& text)> onShow;
 
     int Show(const std::wstring& text, UINT type) override {
         shown.push_back({text, type, false, L""});
+        if (onShow) onShow(text);
         return Answer(type);
     }
     int ShowPlain(const std::wstring& text, const std::wstring& caption, UINT type) override {

@@ -212,11 +212,11 @@ TEST_F(CommandLineRun, BlankAfterTheLetterRunsTheModeNumberSwitch) {
 }
 
 TEST_F(CommandLineRun, UnusableModeNumbersAreReportedEvenWhenQuiet) {
-    const struct { const wchar_t* argument; const wchar_t* text; bool enumerated; } cases[] = {
-        {L"4", L"Can't use display mode 4", true},
-        {L"99999999999", L"Can't use display mode 2147483647", true},
-        {L" -1", L"Can't use display mode -1", false},
-        {L" -2", L"Can't use display mode -2", false},
+    const struct { const wchar_t* argument; const wchar_t* text; int32_t number; } cases[] = {
+        {L"4", L"Can't use display mode 4", 4},
+        {L"99999999999", L"Can't use display mode 2147483647", INT32_MAX},
+        {L" -5", L"Can't use display mode -5", -5},
+        {L" -99999999999", L"Can't use display mode -2147483648", INT32_MIN},
     };
     for (const auto& c : cases) {
         display.calls.clear();
@@ -224,8 +224,24 @@ TEST_F(CommandLineRun, UnusableModeNumbersAreReportedEvenWhenQuiet) {
         Run({L"-Q", c.argument});
         ExpectOnlyWarnings({c.text});
         EXPECT_TRUE(display.Changes().empty()) << testing::PrintToString(std::wstring(c.argument));
-        // Only the saved-mode read, plus the mode read when the number can name a mode.
-        EXPECT_EQ(display.calls.size(), c.enumerated ? 2u : 1u) << testing::PrintToString(std::wstring(c.argument));
+        // The saved-mode read, then the read of the number as given.
+        ASSERT_EQ(display.calls.size(), 2u) << testing::PrintToString(std::wstring(c.argument));
+        EXPECT_EQ(display.calls[1].number, static_cast<DWORD>(c.number));
+    }
+}
+
+// A leading blank makes "-1" and "-2" mode numbers: the service's current and stored modes.
+TEST_F(CommandLineRun, NegativeModeNumbersReachTheServiceAsGiven) {
+    display.adapters[0].registry = MakeMode(800, 600, 16, 60);
+    const struct { const wchar_t* argument; DWORD width; } cases[] = {{L" -1", 1024}, {L" -2", 800}};
+    for (const auto& c : cases) {
+        display.calls.clear();
+        Run({c.argument});
+        const DisplayCall change = OnlyChange();
+        EXPECT_EQ(change.op, DisplayOp::ChangeSettings);
+        ASSERT_TRUE(change.mode.has_value());
+        EXPECT_EQ(change.mode->dmPelsWidth, c.width) << testing::PrintToString(std::wstring(c.argument));
+        EXPECT_TRUE(messages.shown.empty());
     }
 }
 
@@ -290,21 +306,46 @@ TEST_F(CommandLineRun, MakeSoleGetsTheModeValuesAndTheFieldsAsTheyStand) {
     EXPECT_FALSE(request.quiet);
     EXPECT_EQ(request.display, &display);
     EXPECT_EQ(request.messages, &messages);
-    // Only the orientation, which make sole does not apply, is left for the switch that follows,
-    // on the same device and with the current size.
+    // The requested-mode switch follows on the device that M named, with every mode value.
     const DisplayCall change = OnlyChange();
     EXPECT_EQ(change.op, DisplayOp::ChangeSettingsEx);
     EXPECT_EQ(change.device, kDisplay2);
-    EXPECT_EQ(change.mode->dmFields, static_cast<DWORD>(DM_DISPLAYORIENTATION | DM_DISPLAYFREQUENCY));
+    EXPECT_EQ(change.mode->dmFields, static_cast<DWORD>(DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL |
+                                                        DM_DISPLAYFREQUENCY | DM_DISPLAYORIENTATION));
+    EXPECT_EQ(change.mode->dmPelsWidth, 800u);
+    EXPECT_EQ(change.mode->dmPelsHeight, 600u);
+    EXPECT_EQ(change.mode->dmBitsPerPel, 16u);
+    EXPECT_EQ(change.mode->dmDisplayFrequency, 75u);
     EXPECT_EQ(change.mode->dmDisplayOrientation, 1u);
     EXPECT_EQ(display.calls.size(), request.displayCallsBefore + 1);
 }
 
-TEST_F(CommandLineRun, ModeValuesGivenWithSoleAreNotSwitchedTwice) {
-    Run({L"-M1", L"-S", L"-H1024", L"-V768", L"-C65536", L"-F75", L"-Q"});
+TEST_F(CommandLineRun, SwitchAfterSoleReportsARefusalUnlessQuiet) {
+    display.changeResults = {DISP_CHANGE_BADMODE};
+    Run({L"-M1", L"-S", L"-H800"});
     ASSERT_EQ(desktop.requests.size(), 1u);
-    EXPECT_TRUE(display.Changes().empty());
+    ExpectOnlyWarnings({FormatResString(IDS_CHANGE_REQUEST_FAILED, L"Res:\t800 x 1024\nColours:\t32 bpp\nFreq:\t75 Hz")});
+
+    messages.shown.clear();
+    display.changeResults = {DISP_CHANGE_BADMODE};
+    Run({L"-M1", L"-S", L"-H800", L"-Q"});
     EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(display.Changes().size(), 2u);
+}
+
+TEST_F(CommandLineRun, SoleWithAWatchedProgramLeavesTheRequestedModeToTheWatcher) {
+    for (const std::vector<std::wstring>& watch :
+         {std::vector<std::wstring>{L"-R", L"-Xgame.exe"}, std::vector<std::wstring>{L"-TGame"}}) {
+        display.calls.clear();
+        std::vector<std::wstring> arguments{L"-M1", L"-S", L"-H800", L"-V600"};
+        arguments.insert(arguments.end(), watch.begin(), watch.end());
+        StartupRun run = Run(arguments);
+        EXPECT_TRUE(display.Changes().empty());
+        EXPECT_EQ(run.state.requestedMode.dmFields,
+                  static_cast<DWORD>(DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY));
+        EXPECT_EQ(run.state.requestedMode.dmPelsWidth, 800u);
+        EXPECT_EQ(run.state.requestedMode.dmPelsHeight, 600u);
+    }
 }
 
 TEST_F(CommandLineRun, SoleWithoutADeviceLeavesTheModeValuesToTheSwitch) {
@@ -315,7 +356,7 @@ TEST_F(CommandLineRun, SoleWithoutADeviceLeavesTheModeValuesToTheSwitch) {
     EXPECT_EQ(change.mode->dmPelsWidth, 800u);
 }
 
-TEST_F(CommandLineRun, PrimaryThenSoleThenNothingLeftToSwitch) {
+TEST_F(CommandLineRun, PrimaryThenSoleThenTheModeSwitch) {
     Run({L"-S", L"-H800", L"-P", L"-M1"});
     ASSERT_EQ(desktop.requests.size(), 2u);
     EXPECT_FALSE(desktop.requests[0].sole);
@@ -323,7 +364,9 @@ TEST_F(CommandLineRun, PrimaryThenSoleThenNothingLeftToSwitch) {
     // P has cleared the position mark by the time S is handled.
     EXPECT_EQ(desktop.requests[1].fieldMask, static_cast<DWORD>(DM_PELSWIDTH));
     EXPECT_EQ(desktop.requests[1].displayCallsBefore, desktop.requests[0].displayCallsBefore);
-    EXPECT_TRUE(display.Changes().empty());
+    const DisplayCall change = OnlyChange();
+    EXPECT_EQ(change.device, kDisplay2);
+    EXPECT_EQ(change.mode->dmPelsWidth, 800u);
 }
 
 TEST_F(CommandLineRun, PrimaryWithAModeValueSwitchesAfterwards) {

@@ -49,7 +49,7 @@ TEST(CreateShortcut, WritesTheLinkOnTheDesktopAndCloses) {
     ASSERT_EQ(platform.written.size(), 1u);
     const WrittenLink& link = platform.written[0];
     EXPECT_EQ(link.target, L"C:\\Tools\\pixmode.exe");
-    EXPECT_EQ(link.arguments, L" -H1024 -V768 -C65536 -M1 -R \"-XC:\\Program Files\\Game\\game.exe\"");
+    EXPECT_EQ(link.arguments, L" -H1024 -V768 -C65536 -M1 -R \"-X\\\"C:\\Program Files\\Game\\game.exe\\\"\"");
     EXPECT_EQ(link.linkFile, L"C:\\Users\\me\\Desktop\\Your Pixmode application shortcut.lnk");
     EXPECT_EQ(link.description, L"Runs C:\\Program Files\\Game\\game.exe via Pixmode at a resolution of 1024x768");
     EXPECT_EQ(link.iconFile, L"C:\\Program Files\\Game\\game.exe");

@@ -117,14 +117,18 @@ TEST(FailurePaths, FailedPrimaryStagingIsReportedWhenQuietAndTheSwitchStillFollo
               std::vector<std::wstring>{L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY1'. Error: -5"});
 }
 
-TEST(FailurePaths, FailedSoleCommitIsReportedWhenQuietAndNothingIsSwitchedAgain) {
+TEST(FailurePaths, FailedSoleCommitIsReportedWhenQuietAndTheSwitchStillFollows) {
     CommandLine run;
-    run.display.changeResults = {0, 0, 0, 0, DISP_CHANGE_RESTART};
+    run.display.changeResults = {0, 0, 0, 0, DISP_CHANGE_RESTART, DISP_CHANGE_BADMODE};
     run.Start({L"-M1", L"-S", L"-Q", L"-H800", L"-V600"});
     const auto changes = run.display.Changes();
-    ASSERT_EQ(changes.size(), 5u);
+    ASSERT_EQ(changes.size(), 6u);
     EXPECT_EQ(changes[4].op, DisplayOp::ChangeSettings);
     EXPECT_FALSE(changes[4].mode.has_value());
+    EXPECT_EQ(changes[5].op, DisplayOp::ChangeSettingsEx);
+    EXPECT_EQ(changes[5].device, kDisplay2);
+    EXPECT_EQ(changes[5].mode->dmPelsWidth, 800u);
+    // Quiet keeps the refused switch silent; the desktop failure is always told.
     EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettings for set"});
 }
 

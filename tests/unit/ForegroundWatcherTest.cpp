@@ -113,6 +113,20 @@ TEST(WatchForeground, ForegroundChildCountsButNotAGrandchild) {
     EXPECT_EQ(ChangesMade(w.rig.display, w.state), (std::vector<Change>{C::Apply, C::Restore, C::Restore}));
 }
 
+// With X or T but no mode option the dialog ran instead, and no mode was ever requested.
+TEST(WatchForeground, ARequestedModeNeverBuiltIsNotApplied) {
+    WatchRig w;
+    w.state.requestedMode = PreparedDevMode();
+    w.options.remaximize = true;
+    w.Activate(1000, w.watched, true);
+    w.Activate(2200, w.other, false);
+    w.Activate(3200, w.watched, true);
+    w.DestroyAt(4000);
+    w.Watch();
+    EXPECT_EQ(ChangesMade(w.rig.display, w.state), (std::vector<Change>{C::Restore, C::Restore}));
+    EXPECT_TRUE(w.rig.windows.shows.empty());
+}
+
 TEST(WatchForeground, RemaximizeRestoresThenMaximizesTheWindowRightAfterApplying) {
     WatchRig w;
     w.options.remaximize = true;

@@ -117,7 +117,7 @@ TEST(LongInputs, ShortcutCarriesALongProgramPathWhole) {
     const std::wstring arguments = BuildShortcutArguments(settings);
     const std::vector<std::wstring> split = SplitLikeCRuntime(arguments);
     ASSERT_EQ(split.size(), 2u);
-    EXPECT_EQ(split[1], L"-X" + settings.programPath);
+    EXPECT_EQ(split[1], L"-X" + ProgramCommandLineOf(settings.programPath));
 
     FakeComLinkRuntime runtime;
     EXPECT_EQ(CreateShellLink(runtime, L"C:\\Pixmode\\pixmode.exe", arguments, L"C:\\Desk\\x.lnk", L"Runs it",

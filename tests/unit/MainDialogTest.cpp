@@ -244,6 +244,26 @@ TEST_F(MainDialog, ChoosingAnotherAdapterRefillsAndRelabels) {
     EXPECT_EQ(list.GetColumnWidth(3), rate);
 }
 
+TEST_F(MainDialog, AnUnreadableModeIsReportedBesideTheNewDeviceRotation) {
+    TwoAdapters();
+    display.adapters[1].current.reset();
+    display.adapters[1].registry.reset();
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(Enabled(IDC_ROTATE_0) && Checked(IDC_ROTATE_0));
+    int reports = 0;
+    messages.onShow = [&](const std::wstring& text) {
+        ++reports;
+        EXPECT_EQ(text, L"Failed to get current device mode settings");
+        for (int id : {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270}) {
+            EXPECT_FALSE(Enabled(id)) << id;
+            EXPECT_FALSE(Checked(id)) << id;
+        }
+    };
+    SendMessageW(Item(IDC_DEVICE_LIST), CB_SETCURSEL, 1, 0);
+    Command(IDC_DEVICE_LIST, CBN_SELCHANGE);
+    EXPECT_EQ(reports, 1);
+}
+
 TEST_F(MainDialog, UncheckingTheFilterListsEveryMode) {
     TwoAdapters();
     ASSERT_TRUE(Open());

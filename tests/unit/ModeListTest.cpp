@@ -22,7 +22,7 @@ struct ModeListRun {
         display.AddAdapter(kPrimary, current, std::move(modes));
     }
     ModeListContents Read(bool filterOn, const wchar_t* device = kDevice) {
-        return ReadModeList(display, screen, messages, device, filterOn, orientation);
+        return ReadModeList(display, screen, messages, device, filterOn);
     }
 };
 
@@ -252,28 +252,28 @@ TEST(ModeList, WithoutADeviceNameTheScreenIsTheCurrentMode) {
 
 TEST(ModeList, RotationFollowsTheFlaggedOrientation) {
     ModeListRun flagged(MakeMode(768, 1024, 32, 60, 0, 0, 3), {});
-    ModeListContents contents = flagged.Read(true);
-    EXPECT_TRUE(contents.rotationEnabled);
-    EXPECT_EQ(contents.checkedRotation, 3);
+    RotationButtons buttons = ReadRotationButtons(flagged.display, kDevice, flagged.orientation);
+    EXPECT_TRUE(buttons.enabled);
+    EXPECT_EQ(buttons.checked, 3);
     EXPECT_EQ(flagged.orientation, 3);
 
     DEVMODEW unflagged = MakeMode(800, 600, 32, 60, 0, 0, 2);
     unflagged.dmFields &= ~static_cast<DWORD>(DM_DISPLAYORIENTATION);
     ModeListRun plain(unflagged, {});
-    contents = plain.Read(true);
-    EXPECT_FALSE(contents.rotationEnabled);
-    EXPECT_EQ(contents.checkedRotation, -1);
+    buttons = ReadRotationButtons(plain.display, kDevice, plain.orientation);
+    EXPECT_FALSE(buttons.enabled);
+    EXPECT_EQ(buttons.checked, -1);
     EXPECT_EQ(plain.orientation, 2);
 
     ModeListRun unreadable(MakeMode(800, 600), {});
     unreadable.display.adapters[0].current.reset();
     unreadable.orientation = 1;
-    contents = unreadable.Read(true);
-    EXPECT_FALSE(contents.rotationEnabled);
+    buttons = ReadRotationButtons(unreadable.display, kDevice, unreadable.orientation);
+    EXPECT_FALSE(buttons.enabled);
     EXPECT_EQ(unreadable.orientation, 1);
 
     ModeListRun strange(MakeMode(800, 600, 32, 60, 0, 0, 7), {});
-    contents = strange.Read(true);
-    EXPECT_TRUE(contents.rotationEnabled);
-    EXPECT_EQ(contents.checkedRotation, -1);
+    buttons = ReadRotationButtons(strange.display, kDevice, strange.orientation);
+    EXPECT_TRUE(buttons.enabled);
+    EXPECT_EQ(buttons.checked, -1);
 }

@@ -74,7 +74,11 @@ private:
 
     std::wstring Digits(int count) {
         std::wstring text;
-        for (int i = 0; i < count; ++i) text += static_cast<wchar_t>(L'0' + Below(10));
+        // Mostly ASCII digits, some full-width and Arabic-Indic ones, which the runtime reads too.
+        static const wchar_t zeros[] = {L'0', L'0', L'0', L'0', L'\xFF10', L'\x0660'};
+        for (int i = 0; i < count; ++i) {
+            text += static_cast<wchar_t>(zeros[Below(static_cast<int>(std::size(zeros)))] + Below(10));
+        }
         return text;
     }
 
@@ -86,7 +90,7 @@ private:
     }
 
     std::wstring Value() {
-        static const wchar_t* const blanks[] = {L"", L"", L" ", L"\t", L"  \n", L"\v\f\r"};
+        static const wchar_t* const blanks[] = {L"", L"", L" ", L"\t", L"  \n", L"\v\f\r", L"\x3000", L"\x00A0"};
         static const wchar_t* const signs[] = {L"", L"", L"+", L"-", L"+-", L"--"};
         static const wchar_t* const fixed[] = {L"",     L"1",      L"-",          L"-3",         L"90",
                                                L"180",  L"270",    L"360",        L"-90",        L"0",
@@ -96,7 +100,7 @@ private:
                                                L"-9223372036854775808", L"18446744073709551616"};
         switch (Below(8)) {
         case 0: return fixed[Below(static_cast<int>(std::size(fixed)))];
-        case 1: return std::wstring(blanks[Below(6)]) + signs[Below(6)] + Digits(1 + Below(5));
+        case 1: return std::wstring(blanks[Below(static_cast<int>(std::size(blanks)))]) + signs[Below(6)] + Digits(1 + Below(5));
         case 2: return std::wstring(signs[Below(6)]) + Digits(1 + Below(40));  // huge numbers
         case 3: return Digits(1 + Below(4)) + Text(1 + Below(6));               // digits, then junk
         case 4: return Text(Below(12));                                          // words, quotes, non-ASCII
@@ -109,25 +113,9 @@ private:
     std::mt19937_64 random_;
 };
 
-// The C runtime's reading of a decimal number, clamped to [-high - 1, high]: an independent
-// reading of the magnitude, saturated one past the limit, against which the program's is compared.
-int64_t ExpectedNumber(const std::wstring& text, int64_t high) {
-    size_t at = 0;
-    while (at < text.size() && (text[at] == L' ' || (text[at] >= L'\t' && text[at] <= L'\r'))) ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) negative = text[at++] == L'-';
-    const uint64_t cap = static_cast<uint64_t>(high) + 1;
-    uint64_t magnitude = 0;
-    for (; at < text.size() && text[at] >= L'0' && text[at] <= L'9'; ++at) {
-        const uint64_t digit = static_cast<uint64_t>(text[at] - L'0');
-        magnitude = magnitude > (cap - digit) / 10 ? cap : magnitude * 10 + digit;
-    }
-    if (!negative) return magnitude >= cap ? high : static_cast<int64_t>(magnitude);
-    return magnitude >= cap ? -high - 1 : -static_cast<int64_t>(magnitude);
-}
-
-int32_t Expected32(const std::wstring& text) { return static_cast<int32_t>(ExpectedNumber(text, INT32_MAX)); }
-int64_t Expected64(const std::wstring& text) { return ExpectedNumber(text, INT64_MAX); }
+// The program must read numbers exactly as the C runtime of the same build does.
+int32_t Expected32(const std::wstring& text) { return wcstol(text.c_str(), nullptr, 10); }
+int64_t Expected64(const std::wstring& text) { return _wcstoi64(text.c_str(), nullptr, 10); }
 
 // What the argument loop must have read, built straight from the option table.
 struct Expectation {
@@ -335,7 +323,7 @@ void ExpectShortcutReadsBack(const ShortcutSettings& s, const std::string& where
     EXPECT_EQ((o.fields & DM_DISPLAYORIENTATION) != 0, s.rotation != 0) << where;
     EXPECT_EQ(updateRegistry, s.permanent) << where;
     EXPECT_EQ(o.onlyWhenMaximized, s.onlyWhenMaximized) << where;
-    EXPECT_EQ(o.programCommandLine, s.programPath) << where;
+    EXPECT_EQ(o.programCommandLine, ProgramCommandLineOf(s.programPath)) << where;
     EXPECT_FALSE(o.modeNumber.has_value() || o.remaximize || o.quiet || o.makePrimary || o.makeSole) << where;
 }
 

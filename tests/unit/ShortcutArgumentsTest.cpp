@@ -24,7 +24,8 @@ TEST(BuildShortcutArguments, EachGivenValueIsWrittenAfterOneBlank) {
     const ArgumentsCase cases[] = {
         {"path only", [](ShortcutSettings& s) { s.programPath = L"C:\\Games\\game.exe"; }, L" \"-XC:\\Games\\game.exe\""},
         {"path with blanks", [](ShortcutSettings& s) { s.programPath = L"C:\\Program Files\\My Game\\run it.exe"; },
-         L" \"-XC:\\Program Files\\My Game\\run it.exe\""},
+         L" \"-X\\\"C:\\Program Files\\My Game\\run it.exe\\\"\""},
+        {"path with a tab", [](ShortcutSettings& s) { s.programPath = L"C:\\a\tb.exe"; }, L" \"-X\\\"C:\\a\tb.exe\\\"\""},
         {"device 0 is a device", [](ShortcutSettings& s) { s.deviceNumber = 0; }, L" -M0"},
         {"device 3", [](ShortcutSettings& s) { s.deviceNumber = 3; }, L" -M3"},
         {"device -1 is none", [](ShortcutSettings& s) { s.deviceNumber = -1; }, L""},
@@ -68,11 +69,13 @@ TEST(BuildShortcutArguments, EachGivenValueIsWrittenAfterOneBlank) {
              s.rotation = 0;
              s.onlyWhenMaximized = true;
          },
-         L" -H1280 -V1024 -C4294967296 -F75 -M1 -R \"-XD:\\Old Games\\doom.exe\""},
+         L" -H1280 -V1024 -C4294967296 -F75 -M1 -R \"-X\\\"D:\\Old Games\\doom.exe\\\"\""},
         // Quoting follows the C runtime's rules so odd paths arrive unchanged.
         {"trailing backslash doubled before the closing quote",
          [](ShortcutSettings& s) { s.programPath = L"C:\\dir\\"; }, L" \"-XC:\\dir\\\\\""},
         {"embedded quote escaped", [](ShortcutSettings& s) { s.programPath = L"a\"b"; }, L" \"-Xa\\\"b\""},
+        {"trailing backslash of a path with blanks doubled before its quote",
+         [](ShortcutSettings& s) { s.programPath = L"C:\\my dir\\"; }, L" \"-X\\\"C:\\my dir\\\\\\\"\""},
         {"backslashes inside the path stay single",
          [](ShortcutSettings& s) { s.programPath = L"\\\\server\\share\\x.exe"; }, L" \"-X\\\\server\\share\\x.exe\""},
     };

@@ -124,7 +124,7 @@ TEST_F(ShortcutDialog, CreateWritesTheLinkWithTheCheckBoxAndCloses) {
     CheckDlgButton(open.dialog.m_hWnd, IDC_ONLY_WHEN_MAXIMIZED, BST_CHECKED);
     open.Click(IDOK);
     ASSERT_EQ(open.platform.arguments.size(), 1u);
-    EXPECT_EQ(open.platform.arguments[0], L" -H1024 -V768 -C65536 -F75 -M1 -U -R \"-XC:\\Games\\a b.exe\"");
+    EXPECT_EQ(open.platform.arguments[0], L" -H1024 -V768 -C65536 -F75 -M1 -U -R \"-X\\\"C:\\Games\\a b.exe\\\"\"");
     EXPECT_EQ(open.platform.descriptions[0], L"Runs C:\\Games\\a b.exe via Pixmode at a resolution of 1024x768");
     EXPECT_EQ(open.platform.icons[0], L"C:\\Games\\a b.exe");
     EXPECT_TRUE(open.messages.shown.empty());

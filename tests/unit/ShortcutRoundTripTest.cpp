@@ -47,7 +47,7 @@ void ExpectSameSettings(const ShortcutSettings& s, const ReadBack& back, const s
     EXPECT_EQ(back.updateRegistry, s.permanent) << where;
     EXPECT_EQ(o.onlyWhenMaximized, s.onlyWhenMaximized) << where;
     EXPECT_FALSE(o.remaximize) << where;
-    EXPECT_EQ(o.programCommandLine, s.programPath) << where;
+    EXPECT_EQ(o.programCommandLine, ProgramCommandLineOf(s.programPath)) << where;
     // Nothing else may be asked for.
     EXPECT_FALSE(hasField(DM_POSITION)) << where;
     EXPECT_FALSE(o.modeNumber.has_value()) << where;

@@ -15,6 +15,9 @@
 //   --control  a file polled every 100 ms; its comma-separated actions run at once, then it is emptied
 //   --log      a file that gets "ready <main window>" and then one line per action done with its
 //              time and the foreground window afterwards ("maximize 1012 foreground 65612")
+//
+// With PIXMODE_TESTAPP_STARTS set, every start adds "started <own path>" to that file, so a test
+// can tell which copy of the program a command line started.
 #include <windows.h>
 
 #include <cstdio>
@@ -112,13 +115,26 @@ Settings ParseArguments(int count, wchar_t** arguments) {
     return settings;
 }
 
-void Log(const std::wstring& line) {
-    if (state.settings.logFile.empty()) return;
-    FILE* file = _wfopen(state.settings.logFile.c_str(), L"ab");
+void Append(const std::wstring& path, const std::wstring& line) {
+    FILE* file = _wfopen(path.c_str(), L"ab");
     if (file == nullptr) return;
     const std::string narrow(line.begin(), line.end());
     std::fprintf(file, "%s\n", narrow.c_str());
     std::fclose(file);
+}
+
+void Log(const std::wstring& line) {
+    if (!state.settings.logFile.empty()) Append(state.settings.logFile, line);
+}
+
+void LogStart() {
+    const DWORD size = GetEnvironmentVariableW(L"PIXMODE_TESTAPP_STARTS", nullptr, 0);
+    if (size == 0) return;
+    std::wstring startsFile(size, L'\0');
+    startsFile.resize(GetEnvironmentVariableW(L"PIXMODE_TESTAPP_STARTS", &startsFile[0], size));
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size())));
+    Append(startsFile, L"started " + path);
 }
 
 HWND CreateTopLevel(const wchar_t* className, const std::wstring& title, DWORD style, DWORD exStyle, int offset) {
@@ -239,6 +255,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     state.settings = ParseArguments(count, arguments);
     LocalFree(arguments);
     state.start = GetTickCount64();
+    LogStart();
 
     RegisterClassNamed(state.settings.className.c_str());
     RegisterClassNamed(kOtherClass);

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "about/ModuleFileName.h"
+#include "framework/ModulePath.h"
 
 namespace {
 

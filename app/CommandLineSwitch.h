@@ -7,7 +7,7 @@
 
 #include "app/CommandLineOptions.h"
 #include "app/CommandLineState.h"
-#include "app/DesktopOperations.h"
+#include "desktop/DesktopOperations.h"
 
 class IDisplaySettings;
 class IMessageBox;

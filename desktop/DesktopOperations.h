@@ -1,5 +1,5 @@
-// The desktop arrangements the command line can ask for, replaceable so that a run can be
-// observed without rearranging the desktop. By default they are the real operations.
+// The desktop arrangements the command line and the main dialog ask for, replaceable so that a
+// run can be observed without rearranging the desktop. By default they are the real operations.
 #pragma once
 #include <windows.h>
 
@@ -7,16 +7,13 @@
 #include <functional>
 #include <string>
 
-class IDisplaySettings;
-class IMessageBox;
-class IShell;
+#include "desktop/MakePrimary.h"
+#include "desktop/MakeSole.h"
 
 struct DesktopOperations {
     std::function<void(IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& deviceName, bool quiet)>
-        makePrimary;
+        makePrimary = MakePrimary;
     std::function<void(IDisplaySettings&, IMessageBox&, const std::wstring& deviceName, DWORD fieldMask, DWORD width,
                        DWORD height, uint64_t colours, DWORD frequency, bool quiet)>
-        makeSole;
-
-    DesktopOperations();
+        makeSole = MakeSole;
 };

@@ -1,7 +1,5 @@
 #include "shortcut/ShortcutDlg.h"
 
-#include "framework/FileDialog.h"
-#include "framework/MessageBox.h"
 #include "res/resource.h"
 #include "shortcut/CreateShortcut.h"
 #include "shortcut/ShortcutDialogRules.h"
@@ -42,10 +40,8 @@ void CShortcutDlg::OnOK() {
     }
 }
 
-void ShowShortcutDialog(const ShortcutSettings& settings) {
-    Win32MessageBox messages;
-    CFileDialog files;
-    Win32ShortcutPlatform platform;
+void ShowShortcutDialog(const ShortcutSettings& settings, IMessageBox& messages, IFileDialogs& files,
+                        IShortcutPlatform& platform) {
     CShortcutDlg dialog(messages, files, platform);
     dialog.m_settings = settings;
     dialog.DoModal();

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DesktopOperations.h"
+#include "desktop/DesktopOperations.h"
 #include "fakes/FakeDisplay.h"
 
 struct DesktopRequest {

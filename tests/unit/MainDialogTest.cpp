@@ -8,13 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "app/PixmodeApp.h"
 #include "dialog/ColumnWidths.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
+#include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShortcutPlatform.h"
+#include "fakes/FakeSystemRestart.h"
 #include "framework/WinApp.h"
 #include "fakes/WindowProbe.h"
 #include "res/resource.h"
@@ -39,11 +41,15 @@ struct SoleCall {
 
 class MainDialog : public ::testing::Test {
 protected:
-    CPixmodeApp app;
+    CWinApp app;  // owns the main window
     FakeDisplay display;
     FakeMessageBox messages;
     FakeShell shell;
     FakeScreenCaps screen;
+    FakeSystemRestart restart;
+    FakeFileDialogs files;
+    FakeShortcutPlatform shortcuts;
+    bool updateRegistry = false;
     std::vector<HWND> updaterOwners;
     std::vector<bool> updaterAutomatic;
     std::vector<HMODULE> updaterModules;
@@ -63,8 +69,8 @@ protected:
 
     MainDialogActions Actions() {
         MainDialogActions actions;
-        actions.showAboutBox = [this](HWND owner) { aboutOwners.push_back(owner); };
-        actions.launchUpdater = [this](HWND owner, bool automatic, HMODULE module) {
+        actions.showAboutBox = [this](HWND owner, IShell&) { aboutOwners.push_back(owner); };
+        actions.launchUpdater = [this](IShell&, HWND owner, bool automatic, HMODULE module) {
             updaterOwners.push_back(owner);
             updaterAutomatic.push_back(automatic);
             updaterModules.push_back(module);
@@ -78,8 +84,10 @@ protected:
         return actions;
     }
 
+    DialogServices Services() { return {display, messages, shell, screen, restart, files, shortcuts}; }
+
     bool Open() {
-        dialog = std::make_unique<CPixmodeDlg>(display, messages, shell, screen, Actions());
+        dialog = std::make_unique<CPixmodeDlg>(Services(), updateRegistry, Actions());
         dialog->SetAsMainWindow();
         return dialog->Create();
     }
@@ -206,7 +214,7 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
 
 TEST_F(MainDialog, ChangePermanentStartsCheckedWithOptionU) {
     TwoAdapters();
-    app.updateRegistry = true;
+    updateRegistry = true;
     ASSERT_TRUE(Open());
     EXPECT_TRUE(Checked(IDC_CHANGE_PERMANENT));
     EXPECT_FALSE(Checked(IDC_CHANGE_GLOBALLY));
@@ -445,7 +453,7 @@ TEST_F(MainDialog, CloseEndsTheModalDialogWithCancel) {
     for (UINT close : {static_cast<UINT>(WM_CLOSE), static_cast<UINT>(WM_COMMAND)}) {
         HWND mainDuringRun = nullptr;
         MainDialogActions actions = Actions();
-        actions.launchUpdater = [&](HWND owner, bool, HMODULE) {
+        actions.launchUpdater = [&](IShell&, HWND owner, bool, HMODULE) {
             mainDuringRun = app.m_hMainWnd;
             if (close == WM_CLOSE) {
                 PostMessageW(owner, WM_CLOSE, 0, 0);
@@ -453,7 +461,7 @@ TEST_F(MainDialog, CloseEndsTheModalDialogWithCancel) {
                 PostMessageW(owner, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             }
         };
-        CPixmodeDlg modal(display, messages, shell, screen, actions);
+        CPixmodeDlg modal(Services(), false, actions);
         modal.SetAsMainWindow();
         EXPECT_EQ(modal.DoModal(), IDCANCEL);
         EXPECT_NE(mainDuringRun, nullptr);

@@ -61,3 +61,10 @@ TEST(CompareModeItems, ColumnOutsideTheFourGivesMinusOne) {
         }
     }
 }
+
+TEST(SortDirection, NewColumnStartsAscendingSameColumnTurnsRound) {
+    EXPECT_TRUE(NextSortAscending(2, 1, false));
+    EXPECT_TRUE(NextSortAscending(2, 1, true));
+    EXPECT_FALSE(NextSortAscending(1, 1, true));
+    EXPECT_TRUE(NextSortAscending(1, 1, false));
+}

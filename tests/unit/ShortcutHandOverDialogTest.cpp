@@ -5,12 +5,14 @@
 
 #include <memory>
 
-#include "app/PixmodeApp.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
+#include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShortcutPlatform.h"
+#include "fakes/FakeSystemRestart.h"
 #include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
@@ -28,7 +30,9 @@ protected:
     static inline FakeShell shell;
     static inline FakeScreenCaps screen;
     static inline std::vector<ShortcutSettings> handedOver;
-    static inline std::unique_ptr<CPixmodeApp> app;
+    static inline FakeSystemRestart restart;
+    static inline FakeFileDialogs files;
+    static inline FakeShortcutPlatform shortcuts;
     static inline std::unique_ptr<CPixmodeDlg> window;
 
     static void SetUpTestSuite() {
@@ -38,17 +42,17 @@ protected:
         display.AddAdapter(DISPLAY_DEVICE_MIRRORING_DRIVER, MakeMode(640, 480));
         display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(1024, 768, 32, 60),
                            {MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75), MakeMode(800, 600, 16, 60)});
-        app = std::make_unique<CPixmodeApp>();
         MainDialogActions actions;
-        actions.showAboutBox = [](HWND) {};
-        actions.launchUpdater = [](HWND, bool, HMODULE) {};
-        actions.showShortcutDialog = [](const ShortcutSettings& settings) { handedOver.push_back(settings); };
-        window = std::make_unique<CPixmodeDlg>(display, messages, shell, screen, actions);
+        actions.showAboutBox = [](HWND, IShell&) {};
+        actions.launchUpdater = [](IShell&, HWND, bool, HMODULE) {};
+        actions.showShortcutDialog = [](const ShortcutSettings& settings, IMessageBox&, IFileDialogs&,
+                                        IShortcutPlatform&) { handedOver.push_back(settings); };
+        window = std::make_unique<CPixmodeDlg>(
+            DialogServices{display, messages, shell, screen, restart, files, shortcuts}, false, actions);
         if (!window->Create()) window.reset();
     }
     static void TearDownTestSuite() {
         window.reset();
-        app.reset();
     }
 
     void SetUp() override {

@@ -42,8 +42,8 @@ CPixmodeDlg::~CPixmodeDlg() {
 
 const MessageMap& CPixmodeDlg::GetMessageMap() const {
     static const MessageMapOf<CPixmodeDlg> map{{
-        OnMessage(WM_SYSCOMMAND, &CPixmodeDlg::OnSysCommand),
-        OnMessage(WM_DESTROY, &CPixmodeDlg::OnDestroy),
+        OnMessage<WM_SYSCOMMAND>(&CPixmodeDlg::OnSysCommand),
+        OnMessage<WM_DESTROY>(&CPixmodeDlg::OnDestroy),
         OnCommand(IDC_ABOUT_BUTTON, BN_CLICKED, &CPixmodeDlg::OnAbout),
         OnCommand(IDC_REFRESH_FILTER, BN_CLICKED, &CPixmodeDlg::OnRefresh),
         OnCommand(IDC_DEVICE_LIST, CBN_SELCHANGE, &CPixmodeDlg::OnRefresh),
@@ -62,6 +62,7 @@ const MessageMap& CPixmodeDlg::GetMessageMap() const {
 void CPixmodeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_MODE_LIST, m_modeList);
+    DDX_Control(pDX, IDC_DEVICE_LIST, m_deviceList);
 }
 
 BOOL CPixmodeDlg::OnInitDialog() {
@@ -117,7 +118,6 @@ void CPixmodeDlg::SetUpModeList() {
 }
 
 void CPixmodeDlg::FillDeviceList() {
-    m_deviceList.Attach(GetDlgItem(IDC_DEVICE_LIST));
     m_devices = DeviceList::Build(m_services.display);
     for (DeviceListItem& item : m_devices.items) {
         const int index = m_deviceList.AddString(item.text);

@@ -98,7 +98,7 @@ int wmain() {
         for (int round = 0; round < rounds; ++round) {
             std::vector<LPARAM> items;
             for (const ModeRow& row : contents.rows) items.push_back(static_cast<LPARAM>(row.modeNumber));
-            ModeSortParams params{nullptr, round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate,
+            ModeSortParams params{round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate,
                                   contents.table.data(), true};
             const double start = Now();
             std::sort(items.begin(), items.end(), [&params](LPARAM a, LPARAM b) {

@@ -182,7 +182,7 @@ void CPixmodeDlg::SortModeList(int column) {
     const CHeaderCtrl header = m_modeList.GetHeaderCtrl();
     header.SetItemFormat(m_nSortColumn, HDF_STRING, 0);
     if (!m_modeTable.empty()) {
-        ModeSortParams params{m_modeList.m_hWnd, column, m_modeTable.data(), m_bSortAscending};
+        ModeSortParams params{column, m_modeTable.data(), m_bSortAscending};
         m_modeList.SortItems(CompareModeItems, reinterpret_cast<LPARAM>(&params));
     }
     const int selected = m_modeList.GetNextSelected();

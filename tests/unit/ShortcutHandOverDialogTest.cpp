@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "ControlReaders.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeFileDialogs.h"
@@ -77,7 +78,7 @@ protected:
     void SelectMode(int tableIndex) {
         const CListCtrl& list = window->GetModeList();
         list.SetItemState(-1, 0, LVIS_SELECTED);
-        for (int item = 0; item < list.GetItemCount(); ++item) {
+        for (int item = 0; item < ListItemCount(list.m_hWnd); ++item) {
             if (list.GetItemData(item) == tableIndex) list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
         }
     }

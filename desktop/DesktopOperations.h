@@ -14,6 +14,6 @@ struct DesktopOperations {
     std::function<void(IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& deviceName, bool quiet)>
         makePrimary = MakePrimary;
     std::function<void(IDisplaySettings&, IMessageBox&, const std::wstring& deviceName, DWORD fieldMask, DWORD width,
-                       DWORD height, uint64_t colours, DWORD frequency, bool quiet)>
+                       DWORD height, uint64_t colourCount, DWORD frequency, bool quiet)>
         makeSole = MakeSole;
 };

@@ -18,7 +18,7 @@ BOOL CShortcutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const ShortcutLabels labels = ShortcutLabelsFor(m_settings);
     SetDlgItemText(IDC_SHORTCUT_RESOLUTION, labels.resolution);
-    SetDlgItemText(IDC_SHORTCUT_COLOURS, labels.colours);
+    SetDlgItemText(IDC_SHORTCUT_COLOURS, labels.colourCount);
     SetDlgItemText(IDC_SHORTCUT_FREQUENCY, labels.frequency);
     if (!labels.showHz) ShowWindow(GetDlgItem(IDC_SHORTCUT_HZ), SW_HIDE);
     SetDlgItemText(IDC_SHORTCUT_DEVICE_NUMBER, labels.deviceNumber);

@@ -35,7 +35,7 @@ struct PrimaryCall {
 struct SoleCall {
     std::wstring device;
     DWORD mask, width, height;
-    uint64_t colours;
+    uint64_t colourCount;
     DWORD frequency;
     bool quiet;
 };
@@ -79,8 +79,8 @@ protected:
         actions.makePrimary = [this](IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& device,
                                      bool quiet) { primaryCalls.push_back({owner, device, quiet}); };
         actions.makeSole = [this](IDisplaySettings&, IMessageBox&, const std::wstring& device, DWORD mask, DWORD width,
-                                  DWORD height, uint64_t colours, DWORD frequency, bool quiet) {
-            soleCalls.push_back({device, mask, width, height, colours, frequency, quiet});
+                                  DWORD height, uint64_t colourCount, DWORD frequency, bool quiet) {
+            soleCalls.push_back({device, mask, width, height, colourCount, frequency, quiet});
         };
         return actions;
     }
@@ -429,7 +429,7 @@ TEST_F(MainDialog, DesktopButtonsHandOverTheSelectedDevice) {
     EXPECT_EQ(soleCalls[0].device, L"\\\\.\\DISPLAY2");
     EXPECT_EQ(soleCalls[0].mask, 0u);
     EXPECT_EQ(soleCalls[0].width + soleCalls[0].height + soleCalls[0].frequency, 0u);
-    EXPECT_EQ(soleCalls[0].colours, 0u);
+    EXPECT_EQ(soleCalls[0].colourCount, 0u);
     EXPECT_FALSE(soleCalls[0].quiet);
 
     SendMessageW(Item(IDC_DEVICE_LIST), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);

@@ -55,7 +55,7 @@ ShortcutSettings Everything() {
     s.bitsPerPixel = 16;
     s.frequency = 75;
     s.deviceNumber = 1;
-    s.permanent = true;
+    s.updateRegistry = true;
     return s;
 }
 

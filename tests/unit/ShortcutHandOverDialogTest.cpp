@@ -98,7 +98,7 @@ TEST_F(MainDialogShortcut, HandsOverTheSelectedModeWithoutFrequencyWhileTheFilte
     EXPECT_EQ(s.frequency, 0u);
     EXPECT_EQ(s.deviceNumber, 1);
     EXPECT_EQ(s.rotation, 0u);
-    EXPECT_FALSE(s.permanent);
+    EXPECT_FALSE(s.updateRegistry);
     EXPECT_TRUE(s.programPath.empty());
     EXPECT_FALSE(s.onlyWhenMaximized);
 }
@@ -117,7 +117,7 @@ TEST_F(MainDialogShortcut, HandsOverFrequencyPermanenceAndTheTurnedSize) {
     EXPECT_EQ(s.bitsPerPixel, 16u);
     EXPECT_EQ(s.frequency, 60u);
     EXPECT_EQ(s.rotation, 1u);
-    EXPECT_TRUE(s.permanent);
+    EXPECT_TRUE(s.updateRegistry);
     EXPECT_EQ(BuildShortcutArguments(s), L" -H600 -V800 -C65536 -F60 -M1 -O90 -U");
 }
 

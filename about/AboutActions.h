@@ -12,6 +12,7 @@ class IShell;
 // The record the about box keeps with its window: whose version it shows and passes on.
 struct AboutContext {
     HMODULE module;
+    IShell* shell;  // opens the links; none leaves them inactive
 };
 
 struct AboutLabels {

@@ -3,8 +3,7 @@
 #include <commctrl.h>
 
 #include "about/AboutActions.h"
-#include "about/ModuleFileName.h"
-#include "framework/Shell.h"
+#include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
 
@@ -34,9 +33,8 @@ INT_PTR CALLBACK AboutDlgProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
             const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
             const AboutLink link = ActivatedLink(header->idFrom, header->code);
             const AboutContext* context = ContextOf(box);
-            if (link != AboutLink::None && context != nullptr) {
-                Win32Shell shell;
-                ActOnAboutLink(link, box, ModuleFileName(context->module), shell);
+            if (link != AboutLink::None && context != nullptr && context->shell != nullptr) {
+                ActOnAboutLink(link, box, ModuleFileName(context->module), *context->shell);
             }
             return FALSE;
         }
@@ -48,8 +46,8 @@ INT_PTR CALLBACK AboutDlgProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
-void ShowAboutBox(HWND owner) {
-    AboutContext context{AppInstance()};
+void ShowAboutBox(HWND owner, IShell& shell) {
+    AboutContext context{AppInstance(), &shell};
     DialogBoxParamW(AppInstance(), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc,
                     reinterpret_cast<LPARAM>(&context));
 }

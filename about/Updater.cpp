@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "about/ModuleFileName.h"
 #include "about/VersionInfo.h"
+#include "framework/ModulePath.h"
 #include "framework/Shell.h"
 #include "framework/Strings.h"
 
@@ -44,7 +44,6 @@ void LaunchUpdaterFor(IShell& shell, HWND owner, bool automatic, const std::wstr
     LaunchUpdaterWith(shell, owner, automatic, programPath, ProgramFileVersion(programPath));
 }
 
-void LaunchUpdater(HWND owner, bool automatic, HMODULE module) {
-    Win32Shell shell;
+void LaunchUpdater(IShell& shell, HWND owner, bool automatic, HMODULE module) {
     LaunchUpdaterFor(shell, owner, automatic, ModuleFileName(module));
 }

@@ -7,7 +7,7 @@
 class IShell;
 
 // automatic: true for the start at every opening of the main dialog, false for the about box link.
-void LaunchUpdater(HWND owner, bool automatic, HMODULE module);
+void LaunchUpdater(IShell& shell, HWND owner, bool automatic, HMODULE module);
 
 // The updater's file: the program's folder, separator kept, and "Marrowick.exe".
 std::wstring UpdaterPath(const std::wstring& programPath);

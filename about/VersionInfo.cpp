@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "about/ModuleFileName.h"
+#include "framework/ModulePath.h"
 
 namespace {
 
@@ -30,20 +30,20 @@ public:
         if (size == 0) return;
         std::vector<BYTE> data(size);
         if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return;
-        data_ = std::move(data);
+        m_data = std::move(data);
     }
 
     // The value of a block; null when the resource or the block is missing.
     const void* Query(const std::wstring& block, UINT& length) {
         length = 0;
-        if (data_.empty()) return nullptr;
+        if (m_data.empty()) return nullptr;
         void* value = nullptr;
-        if (!VerQueryValueW(data_.data(), block.c_str(), &value, &length)) return nullptr;
+        if (!VerQueryValueW(m_data.data(), block.c_str(), &value, &length)) return nullptr;
         return value;
     }
 
 private:
-    std::vector<BYTE> data_;
+    std::vector<BYTE> m_data;
 };
 
 }  // namespace

@@ -19,9 +19,9 @@ std::wstring RequestedModeText(const DEVMODEW& mode) {
 
 CommandLineSwitch::CommandLineSwitch(IDisplaySettings& display, IMessageBox& messages, IShell& shell,
                                      DesktopOperations desktop)
-    : display_(display), messages_(messages), shell_(shell), desktop_(std::move(desktop)) {}
+    : m_display(display), m_messages(messages), m_shell(shell), m_desktop(std::move(desktop)) {}
 
-void CommandLineSwitch::Warn(const std::wstring& text) { messages_.Show(text, MB_OK); }
+void CommandLineSwitch::Warn(const std::wstring& text) { m_messages.Show(text, MB_OK); }
 
 CommandLineState CommandLineSwitch::Prepare(const CommandLineOptions& options, bool updateRegistry) {
     CommandLineState state;
@@ -34,7 +34,7 @@ CommandLineState CommandLineSwitch::Prepare(const CommandLineOptions& options, b
 std::wstring CommandLineSwitch::ResolveDevice(const std::optional<int32_t>& monitorNumber) {
     if (!monitorNumber) return std::wstring();
     DISPLAY_DEVICEW record = PreparedDisplayDevice();
-    if (!display_.EnumDevices(nullptr, static_cast<DWORD>(*monitorNumber), record, 0)) {
+    if (!m_display.EnumDevices(nullptr, static_cast<DWORD>(*monitorNumber), record, 0)) {
         Warn(L"Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
              L"The operation will continue with the default monitor");
         return std::wstring();
@@ -46,9 +46,9 @@ std::wstring CommandLineSwitch::ResolveDevice(const std::optional<int32_t>& moni
 
 DEVMODEW CommandLineSwitch::ReadSavedMode(const wchar_t* device) {
     DEVMODEW mode = PreparedDevMode();
-    if (display_.EnumSettings(device, ENUM_CURRENT_SETTINGS, mode)) return mode;
+    if (m_display.EnumSettings(device, ENUM_CURRENT_SETTINGS, mode)) return mode;
     mode = PreparedDevMode();
-    if (display_.EnumSettings(device, ENUM_REGISTRY_SETTINGS, mode)) return mode;
+    if (m_display.EnumSettings(device, ENUM_REGISTRY_SETTINGS, mode)) return mode;
     Warn(L"Failed to get current or registry settings.\n\n"
          L"Please report this to us and let us know your current graphics configuration");
     mode.dmPelsHeight = 0;
@@ -57,11 +57,11 @@ DEVMODEW CommandLineSwitch::ReadSavedMode(const wchar_t* device) {
 
 void CommandLineSwitch::SwitchToModeNumber(int32_t modeNumber, bool quiet, CommandLineState& state) {
     // The number goes to the service as given: -1 and -2 read the current and the stored mode.
-    if (!display_.EnumSettings(nullptr, static_cast<DWORD>(modeNumber), state.requestedMode)) {
+    if (!m_display.EnumSettings(nullptr, static_cast<DWORD>(modeNumber), state.requestedMode)) {
         Warn(FormatResString(IDS_BAD_MODE_NUMBER, SignedText(modeNumber)));
         return;
     }
-    const LONG result = display_.ChangeSettings(&state.requestedMode, state.changeFlags);
+    const LONG result = m_display.ChangeSettings(&state.requestedMode, state.changeFlags);
     if (result != DISP_CHANGE_SUCCESSFUL && !quiet) {
         Warn(ReplaceFirst(LoadResString(IDS_CHANGE_FAILED), L"%d", SignedText(result)));
     }
@@ -74,7 +74,7 @@ void CommandLineSwitch::ApplyDesktopOptions(const CommandLineOptions& options, C
             Warn(LoadResString(IDS_NEED_MONITOR_NUMBER));
         } else {
             // The window-less run has no main window to own the Control Panel offer.
-            desktop_.makePrimary(display_, messages_, shell_, nullptr, state.deviceName, options.quiet);
+            m_desktop.makePrimary(m_display, m_messages, m_shell, nullptr, state.deviceName, options.quiet);
         }
         fields &= ~static_cast<DWORD>(DM_POSITION);
     }
@@ -82,7 +82,7 @@ void CommandLineSwitch::ApplyDesktopOptions(const CommandLineOptions& options, C
         if (state.deviceName.empty()) {
             Warn(LoadResString(IDS_NEED_MONITOR_NUMBER));
         } else {
-            desktop_.makeSole(display_, messages_, state.deviceName, fields, static_cast<DWORD>(options.width),
+            m_desktop.makeSole(m_display, m_messages, state.deviceName, fields, static_cast<DWORD>(options.width),
                               static_cast<DWORD>(options.height), options.colourCount,
                               static_cast<DWORD>(options.frequency), options.quiet);
         }
@@ -136,7 +136,7 @@ void CommandLineSwitch::SwitchToRequestedMode(const CommandLineOptions& options,
     const bool deferred =
         (options.onlyWhenMaximized && !options.programCommandLine.empty()) || !options.windowTitle.empty();
     if (deferred) return;
-    const LONG result = display_.ChangeSettingsEx(state.Device(), &state.requestedMode, state.changeFlags);
+    const LONG result = m_display.ChangeSettingsEx(state.Device(), &state.requestedMode, state.changeFlags);
     if (result != DISP_CHANGE_SUCCESSFUL && !options.quiet) {
         Warn(FormatResString(IDS_CHANGE_REQUEST_FAILED, RequestedModeText(state.requestedMode)));
     }

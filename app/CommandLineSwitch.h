@@ -7,7 +7,7 @@
 
 #include "app/CommandLineOptions.h"
 #include "app/CommandLineState.h"
-#include "app/DesktopOperations.h"
+#include "desktop/DesktopOperations.h"
 
 class IDisplaySettings;
 class IMessageBox;
@@ -36,8 +36,8 @@ private:
     void BuildRequestedMode(const CommandLineOptions& options, DWORD fields, CommandLineState& state) const;
     void Warn(const std::wstring& text);
 
-    IDisplaySettings& display_;
-    IMessageBox& messages_;
-    IShell& shell_;
-    DesktopOperations desktop_;
+    IDisplaySettings& m_display;
+    IMessageBox& m_messages;
+    IShell& m_shell;
+    DesktopOperations m_desktop;
 };

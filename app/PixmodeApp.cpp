@@ -8,22 +8,32 @@
 #include "app/RunServices.h"
 #include "app/StartupRun.h"
 #include "app/WindowServices.h"
+#include "dialog/DialogServices.h"
+#include "dialog/ScreenCaps.h"
 #include "dialog/ShowMainDialog.h"
+#include "dialog/SystemRestart.h"
 #include "display/DisplaySettings.h"
+#include "framework/FileDialog.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
-
-CPixmodeApp& PixmodeApp() { return *static_cast<CPixmodeApp*>(CWinApp::Current()); }
+#include "shortcut/CreateShortcut.h"
 
 BOOL CPixmodeApp::InitInstance() {
+    // The one place the platform's real services are made; everything else is handed them.
     Win32DisplaySettings display;
     Win32MessageBox messages;
     Win32Shell shell;
+    Win32ScreenCaps screen;
+    Win32SystemRestart restart;
+    CFileDialog files;
+    Win32ShortcutPlatform shortcuts;
     Win32ProcessServices processes;
     Win32WindowServices windows;
     Win32Clock clock;
+    const DialogServices dialogServices{display, messages, shell, screen, restart, files, shortcuts};
     CommandLineSwitch commandLine(display, messages, shell);
-    const StartupRun run = RunStartup(ProcessArguments(), updateRegistry, commandLine, ShowMainDialog);
+    const StartupRun run = RunStartup(ProcessArguments(), updateRegistry, commandLine,
+                                      [&] { ShowMainDialog(dialogServices, updateRegistry); });
     // After whatever the startup did, the dialog included: run the program given with X, then
     // watch the window titled with T. Each does nothing without its option.
     const RunServices services{display, messages, processes, windows, clock};

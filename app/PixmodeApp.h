@@ -10,6 +10,3 @@ public:
 
     BOOL InitInstance() override;
 };
-
-// The one application object.
-CPixmodeApp& PixmodeApp();

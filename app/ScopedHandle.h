@@ -6,19 +6,19 @@
 
 class ScopedHandle {
 public:
-    ScopedHandle(IProcessServices& processes, HANDLE handle) : processes_(processes), handle_(handle) {}
+    ScopedHandle(IProcessServices& processes, HANDLE handle) : m_processes(processes), m_hHandle(handle) {}
     ~ScopedHandle() { Close(); }
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
 
-    HANDLE Get() const { return handle_; }
+    HANDLE Get() const { return m_hHandle; }
     // Closes now rather than at the end of the scope; later calls do nothing.
     void Close() {
-        if (handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE) processes_.Close(handle_);
-        handle_ = nullptr;
+        if (m_hHandle != nullptr && m_hHandle != INVALID_HANDLE_VALUE) m_processes.Close(m_hHandle);
+        m_hHandle = nullptr;
     }
 
 private:
-    IProcessServices& processes_;
-    HANDLE handle_;
+    IProcessServices& m_processes;
+    HANDLE m_hHandle;
 };

@@ -7,14 +7,16 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/PixmodeApp.h"
 #include "dialog/ModeList.h"
 #include "dialog/ModeSort.h"
 #include "dialog/PixmodeDlg.h"
+#include "dialog/SystemRestart.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
+#include "framework/FileDialog.h"
+#include "shortcut/CreateShortcut.h"
 #include "res/resource.h"
 
 namespace {
@@ -96,7 +98,7 @@ int wmain() {
         for (int round = 0; round < rounds; ++round) {
             std::vector<LPARAM> items;
             for (const ModeRow& row : contents.rows) items.push_back(static_cast<LPARAM>(row.modeNumber));
-            ModeSortParams params{nullptr, round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate,
+            ModeSortParams params{round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate,
                                   contents.table.data(), true};
             const double start = Now();
             std::sort(items.begin(), items.end(), [&params](LPARAM a, LPARAM b) {
@@ -106,11 +108,14 @@ int wmain() {
         }
     }
 
-    CPixmodeApp app;
     MainDialogActions actions;
-    actions.showAboutBox = [](HWND) {};
-    actions.launchUpdater = [](HWND, bool, HMODULE) {};
-    CPixmodeDlg dialog(display, messages, shell, screen, actions);
+    actions.showAboutBox = [](HWND, IShell&) {};
+    actions.launchUpdater = [](IShell&, HWND, bool, HMODULE) {};
+    // Neither is used: the benchmark presses no button that restarts or writes a shortcut.
+    Win32SystemRestart restart;
+    CFileDialog files;
+    Win32ShortcutPlatform shortcuts;
+    CPixmodeDlg dialog(DialogServices{display, messages, shell, screen, restart, files, shortcuts}, false, actions);
     if (!dialog.Create()) {
         std::fprintf(stderr, "the main dialog could not be created (no display?)\n");
         return 1;

@@ -7,7 +7,7 @@
 
 namespace {
 // The target moves to the origin as primary, with the requested values the mask names.
-DWORD PrepareSole(DEVMODEW& mode, DWORD fieldMask, DWORD width, DWORD height, uint64_t colours, DWORD frequency) {
+DWORD PrepareSole(DEVMODEW& mode, DWORD fieldMask, DWORD width, DWORD height, uint64_t colourCount, DWORD frequency) {
     mode.dmPosition.x = 0;
     mode.dmPosition.y = 0;
     if (fieldMask & DM_PELSHEIGHT) {
@@ -18,8 +18,8 @@ DWORD PrepareSole(DEVMODEW& mode, DWORD fieldMask, DWORD width, DWORD height, ui
         mode.dmPelsWidth = width;
         mode.dmFields |= DM_PELSWIDTH;
     }
-    if ((fieldMask & DM_BITSPERPEL) && colours != 0) {
-        mode.dmBitsPerPel = BitsPerPixelFromColourCount(colours);
+    if ((fieldMask & DM_BITSPERPEL) && colourCount != 0) {
+        mode.dmBitsPerPel = BitsPerPixelFromColourCount(colourCount);
         mode.dmFields |= DM_BITSPERPEL;
     }
     if (fieldMask & DM_DISPLAYFREQUENCY) {
@@ -39,7 +39,7 @@ DWORD PrepareDetach(DEVMODEW& mode) {
 }  // namespace
 
 void MakeSole(IDisplaySettings& display, IMessageBox& messages, const std::wstring& deviceName, DWORD fieldMask,
-              DWORD width, DWORD height, uint64_t colours, DWORD frequency, bool quiet) {
+              DWORD width, DWORD height, uint64_t colourCount, DWORD frequency, bool quiet) {
     std::vector<DesktopDevice> devices = CollectDesktopDevices(display, DesktopCollection::AllButMirroring);
     const DesktopDevice* target = FindDesktopDevice(devices, deviceName);
     if (target == nullptr) {
@@ -55,7 +55,7 @@ void MakeSole(IDisplaySettings& display, IMessageBox& messages, const std::wstri
     }
     auto prepare = [&](DesktopDevice& device) -> DWORD {
         device.Mode.dmFields = DM_POSITION;
-        const DWORD flags = &device == target ? PrepareSole(device.Mode, fieldMask, width, height, colours, frequency)
+        const DWORD flags = &device == target ? PrepareSole(device.Mode, fieldMask, width, height, colourCount, frequency)
                                               : PrepareDetach(device.Mode);
         KeepNonDefaultFrequency(device.Mode);
         return flags;

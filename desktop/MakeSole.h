@@ -8,7 +8,7 @@
 class IDisplaySettings;
 class IMessageBox;
 
-// fieldMask: which of width (DM_PELSWIDTH), height (DM_PELSHEIGHT), colours (DM_BITSPERPEL) and
+// fieldMask: which of width (DM_PELSWIDTH), height (DM_PELSHEIGHT), colourCount (DM_BITSPERPEL) and
 // frequency (DM_DISPLAYFREQUENCY) to apply to the device; other bits are ignored.
 void MakeSole(IDisplaySettings& display, IMessageBox& messages, const std::wstring& deviceName, DWORD fieldMask,
-              DWORD width, DWORD height, uint64_t colours, DWORD frequency, bool quiet);
+              DWORD width, DWORD height, uint64_t colourCount, DWORD frequency, bool quiet);

@@ -15,15 +15,15 @@ const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns{{
     {L"Refresh Rate", 8},
 }};
 
-std::wstring ColourLabel(DWORD bitsPerPel) {
-    switch (bitsPerPel) {
+std::wstring ColourLabel(DWORD bitsPerPixel) {
+    switch (bitsPerPixel) {
     case 4: return L"16";
     case 8: return L"256";
     case 15: return L"High Colour (15-bit)";
     case 16: return L"High Colour (16-bit)";
     case 24: return L"True colour (24-bit)";
     case 32: return L"True colour (32-bit)";
-    default: return UnsignedText(bitsPerPel) + L" bpp";
+    default: return UnsignedText(bitsPerPixel) + L" bpp";
     }
 }
 
@@ -101,7 +101,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
 
         const int row = static_cast<int>(contents.rows.size());
         if (matches && mode.dmPelsWidth == current.width && mode.dmPelsHeight == current.height &&
-            mode.dmBitsPerPel == current.bitsPerPel) {
+            mode.dmBitsPerPel == current.bitsPerPixel) {
             currentRow = row;
         }
         if (!frequencyLabel.empty()) {

@@ -23,7 +23,7 @@ struct ModeColumnDefinition {
 };
 extern const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns;
 
-std::wstring ColourLabel(DWORD bitsPerPel);
+std::wstring ColourLabel(DWORD bitsPerPixel);
 std::wstring ScreenAreaLabel(DWORD width, DWORD height);
 
 // At equal width and height the colour depth decides before the refresh rate.

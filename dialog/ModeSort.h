@@ -5,7 +5,6 @@
 
 // Handed to the list control with each callback sort.
 struct ModeSortParams {
-    HWND list;
     int column;
     const DEVMODEW* modes;  // the first ModeTable entry
     bool ascending;

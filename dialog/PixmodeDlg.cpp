@@ -1,6 +1,5 @@
 #include "dialog/PixmodeDlg.h"
 
-#include "app/PixmodeApp.h"
 #include "dialog/AboutMenuItem.h"
 #include "dialog/ColumnWidths.h"
 #include "dialog/HelpPage.h"
@@ -11,6 +10,7 @@
 #include "display/DisplaySettings.h"
 #include "framework/Icon.h"
 #include "framework/MessageBox.h"
+#include "framework/ModulePath.h"
 #include "framework/Shell.h"
 #include "framework/Strings.h"
 #include "framework/WaitCursor.h"
@@ -28,13 +28,10 @@ const int kRotationButtons[] = {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC
 const wchar_t* DeviceNameOrNone(const std::wstring& name) { return name.empty() ? nullptr : name.c_str(); }
 }  // namespace
 
-CPixmodeDlg::CPixmodeDlg(IDisplaySettings& display, IMessageBox& messages, IShell& shell, IScreenCaps& screen,
-                         MainDialogActions actions)
+CPixmodeDlg::CPixmodeDlg(const DialogServices& services, bool updateRegistry, MainDialogActions actions)
     : CDialog(IDD_PIXMODE),
-      m_display(display),
-      m_messages(messages),
-      m_shell(shell),
-      m_screen(screen),
+      m_services(services),
+      m_bUpdateRegistry(updateRegistry),
       m_actions(std::move(actions)),
       m_hIcon(LoadIconW(AppInstance(), MAKEINTRESOURCEW(IDI_PIXMODE))) {}
 
@@ -45,8 +42,8 @@ CPixmodeDlg::~CPixmodeDlg() {
 
 const MessageMap& CPixmodeDlg::GetMessageMap() const {
     static const MessageMapOf<CPixmodeDlg> map{{
-        OnMessage(WM_SYSCOMMAND, &CPixmodeDlg::OnSysCommand),
-        OnMessage(WM_DESTROY, &CPixmodeDlg::OnDestroy),
+        OnMessage<WM_SYSCOMMAND>(&CPixmodeDlg::OnSysCommand),
+        OnMessage<WM_DESTROY>(&CPixmodeDlg::OnDestroy),
         OnCommand(IDC_ABOUT_BUTTON, BN_CLICKED, &CPixmodeDlg::OnAbout),
         OnCommand(IDC_REFRESH_FILTER, BN_CLICKED, &CPixmodeDlg::OnRefresh),
         OnCommand(IDC_DEVICE_LIST, CBN_SELCHANGE, &CPixmodeDlg::OnRefresh),
@@ -65,6 +62,7 @@ const MessageMap& CPixmodeDlg::GetMessageMap() const {
 void CPixmodeDlg::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_MODE_LIST, m_modeList);
+    DDX_Control(pDX, IDC_DEVICE_LIST, m_deviceList);
 }
 
 BOOL CPixmodeDlg::OnInitDialog() {
@@ -76,7 +74,7 @@ BOOL CPixmodeDlg::OnInitDialog() {
     SetUpModeList();
 
     CheckDlgButton(IDC_REFRESH_FILTER, true);
-    CheckDlgButton(IDC_CHANGE_PERMANENT, PixmodeApp().updateRegistry);
+    CheckDlgButton(IDC_CHANGE_PERMANENT, m_bUpdateRegistry);
     CheckDlgButton(IDC_CHANGE_GLOBALLY, false);
 
     FillDeviceList();
@@ -93,7 +91,7 @@ BOOL CPixmodeDlg::OnInitDialog() {
     m_modeList.SetColumnWidth(ModeColumnRefreshRate, LVSCW_AUTOSIZE_USEHEADER);
     SortModeList(0);
 
-    m_actions.launchUpdater(m_hWnd, true, AppInstance());
+    m_actions.launchUpdater(m_services.shell, m_hWnd, true, AppInstance());
     return TRUE;
 }
 
@@ -120,8 +118,7 @@ void CPixmodeDlg::SetUpModeList() {
 }
 
 void CPixmodeDlg::FillDeviceList() {
-    m_deviceList.Attach(GetDlgItem(IDC_DEVICE_LIST));
-    m_devices = DeviceList::Build(m_display);
+    m_devices = DeviceList::Build(m_services.display);
     for (DeviceListItem& item : m_devices.items) {
         const int index = m_deviceList.AddString(item.text);
         if (index >= 0) m_deviceList.SetItemDataPtr(index, item.entry.get());
@@ -154,13 +151,14 @@ void CPixmodeDlg::FillModeList(const wchar_t* deviceName) {
     m_modeTable.clear();
     m_modeList.DeleteAllItems();
 
-    const RotationButtons rotation = ReadRotationButtons(m_display, deviceName, m_nOrientation);
+    const RotationButtons rotation = ReadRotationButtons(m_services.display, deviceName, m_nOrientation);
     for (int button = 0; button < 4; ++button) {
         EnableDlgItem(kRotationButtons[button], rotation.enabled);
         CheckDlgButton(kRotationButtons[button], button == rotation.checked);
     }
     ModeListContents contents =
-        ReadModeList(m_display, m_screen, m_messages, deviceName, IsDlgButtonChecked(IDC_REFRESH_FILTER));
+        ReadModeList(m_services.display, m_services.screen, m_services.messages, deviceName,
+                     IsDlgButtonChecked(IDC_REFRESH_FILTER));
 
     m_modeList.SetRedraw(false);
     int item = 0;
@@ -186,7 +184,7 @@ void CPixmodeDlg::SortModeList(int column) {
     const CHeaderCtrl header = m_modeList.GetHeaderCtrl();
     header.SetItemFormat(m_nSortColumn, HDF_STRING, 0);
     if (!m_modeTable.empty()) {
-        ModeSortParams params{m_modeList.m_hWnd, column, m_modeTable.data(), m_bSortAscending};
+        ModeSortParams params{column, m_modeTable.data(), m_bSortAscending};
         m_modeList.SortItems(CompareModeItems, reinterpret_cast<LPARAM>(&params));
     }
     const int selected = m_modeList.GetNextSelected();
@@ -223,18 +221,18 @@ LRESULT CPixmodeDlg::OnListDoubleClick(const NMHDR&) {
 void CPixmodeDlg::OnMakePrimary() {
     if (!HasSelectedDevice()) return;
     CWinApp* app = CWinApp::Current();
-    m_actions.makePrimary(m_display, m_messages, m_shell, app != nullptr ? app->m_hMainWnd : nullptr,
+    m_actions.makePrimary(m_services.display, m_services.messages, m_services.shell, app != nullptr ? app->m_hMainWnd : nullptr,
                           GetSelectedDeviceName(), false);
 }
 
 void CPixmodeDlg::OnMakeSole() {
     if (!HasSelectedDevice()) return;
-    m_actions.makeSole(m_display, m_messages, GetSelectedDeviceName(), 0, 0, 0, 0, 0, false);
+    m_actions.makeSole(m_services.display, m_services.messages, GetSelectedDeviceName(), 0, 0, 0, 0, 0, false);
 }
 
 void CPixmodeDlg::OnExtend() {
     if (!HasSelectedDevice()) return;
-    ExtendDesktop(m_display, m_messages, GetSelectedDeviceName(), ModeAt(m_modeTable, GetSelectedModeIndex()),
+    ExtendDesktop(m_services.display, m_services.messages, GetSelectedDeviceName(), ModeAt(m_modeTable, GetSelectedModeIndex()),
                   IsDlgButtonChecked(IDC_CHANGE_GLOBALLY));
 }
 
@@ -251,7 +249,7 @@ void CPixmodeDlg::OnSwitch() {
         rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
     }
     request.rotation = FirstCheckedRotation(rotationChecked);
-    if (!SwitchMode(m_display, m_messages, *m_actions.restart, request)) return;
+    if (!SwitchMode(m_services.display, m_services.messages, m_services.restart, request)) return;
     // A quarter turn changed which modes exist; the refill selects the now current one.
     FillModeList(DeviceNameOrNone(request.deviceName));
     SortModeList(m_nSortColumn);
@@ -268,18 +266,19 @@ void CPixmodeDlg::OnShortcut() {
     }
     m_actions.showShortcutDialog(ShortcutSettingsFromSelection(*mode, IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
                                                                IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber,
-                                                               FirstCheckedRotation(rotationChecked)));
+                                                               FirstCheckedRotation(rotationChecked)),
+                                 m_services.messages, m_services.files, m_services.shortcuts);
 }
 
 void CPixmodeDlg::OnHelp() {
-    m_shell.Execute(m_hWnd, nullptr, HelpFilePath(ModuleFilePath(AppInstance())), nullptr, nullptr, SW_SHOWNORMAL);
+    m_services.shell.Execute(m_hWnd, nullptr, HelpFilePath(ModuleFileName(AppInstance())), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void CPixmodeDlg::OnAbout() { m_actions.showAboutBox(m_hWnd); }
+void CPixmodeDlg::OnAbout() { m_actions.showAboutBox(m_hWnd, m_services.shell); }
 
 bool CPixmodeDlg::OnSysCommand(WPARAM command, LPARAM) {
     if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
-    m_actions.showAboutBox(m_hWnd);
+    m_actions.showAboutBox(m_hWnd, m_services.shell);
     return true;
 }
 

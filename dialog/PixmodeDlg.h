@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dialog/DeviceList.h"
+#include "dialog/DialogServices.h"
 #include "dialog/MainDialogActions.h"
 #include "dialog/ModeList.h"
 #include "framework/ComboBox.h"
@@ -13,15 +14,10 @@
 #include "framework/ImageList.h"
 #include "framework/ListCtrl.h"
 
-class IDisplaySettings;
-class IMessageBox;
-class IShell;
-class IScreenCaps;
-
 class CPixmodeDlg : public CDialog {
 public:
-    CPixmodeDlg(IDisplaySettings& display, IMessageBox& messages, IShell& shell, IScreenCaps& screen,
-                MainDialogActions actions = MainDialogActions());
+    // updateRegistry: the initial state of "Change Permanent" (option U).
+    CPixmodeDlg(const DialogServices& services, bool updateRegistry, MainDialogActions actions = MainDialogActions());
     ~CPixmodeDlg() override;
 
     // The device list's text; empty for none (the default display).
@@ -68,10 +64,8 @@ private:
     void FillDeviceList();
     void ShowDeviceLabels(const DeviceEntry& entry);
 
-    IDisplaySettings& m_display;
-    IMessageBox& m_messages;
-    IShell& m_shell;
-    IScreenCaps& m_screen;
+    DialogServices m_services;
+    bool m_bUpdateRegistry;
     MainDialogActions m_actions;
 
     HICON m_hIcon;

@@ -5,7 +5,7 @@
 struct ScreenMode {
     DWORD width;
     DWORD height;
-    DWORD bitsPerPel;
+    DWORD bitsPerPixel;
     DWORD frequency;
 };
 

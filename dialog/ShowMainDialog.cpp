@@ -1,18 +1,10 @@
 #include "dialog/ShowMainDialog.h"
 
 #include "dialog/PixmodeDlg.h"
-#include "dialog/ScreenCaps.h"
-#include "display/DisplaySettings.h"
-#include "framework/MessageBox.h"
-#include "framework/Shell.h"
 #include "framework/WinApp.h"
 
-void ShowMainDialog() {
-    Win32DisplaySettings display;
-    Win32MessageBox messages;
-    Win32Shell shell;
-    Win32ScreenCaps screen;
-    CPixmodeDlg dialog(display, messages, shell, screen);
+void ShowMainDialog(const DialogServices& services, bool updateRegistry) {
+    CPixmodeDlg dialog(services, updateRegistry);
     // The dialog is the application's main window from its creation until it is destroyed.
     dialog.SetAsMainWindow();
     dialog.DoModal();

@@ -20,12 +20,12 @@ DISPLAY_DEVICEW PreparedDisplayDevice() {
 
 DWORD BitsPerPixelFromColourCount(uint64_t colourCount) {
     if (colourCount == 0) return 0;
-    DWORD bits = 0;
+    DWORD bitsPerPixel = 0;
     while ((colourCount & 1) == 0) {
         colourCount >>= 1;
-        ++bits;
+        ++bitsPerPixel;
     }
-    return bits;
+    return bitsPerPixel;
 }
 
 bool GetCurrentOrientation(IDisplaySettings& display, const wchar_t* deviceName, DWORD& orientation) {

@@ -12,30 +12,30 @@ public:
     ~ComPtr() { Reset(); }
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
-    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr(ComPtr&& other) noexcept : m_pInterface(std::exchange(other.m_pInterface, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
         if (this != &other) {
             Reset();
-            pointer_ = std::exchange(other.pointer_, nullptr);
+            m_pInterface = std::exchange(other.m_pInterface, nullptr);
         }
         return *this;
     }
 
-    Interface* Get() const { return pointer_; }
-    Interface* operator->() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
+    Interface* Get() const { return m_pInterface; }
+    Interface* operator->() const { return m_pInterface; }
+    explicit operator bool() const { return m_pInterface != nullptr; }
 
     // For the out-parameter of a creating call: releases what is held and hands out the slot.
     Interface** Receive() {
         Reset();
-        return &pointer_;
+        return &m_pInterface;
     }
     void** ReceiveVoid() { return reinterpret_cast<void**>(Receive()); }
 
     void Reset() {
-        if (pointer_ != nullptr) std::exchange(pointer_, nullptr)->Release();
+        if (m_pInterface != nullptr) std::exchange(m_pInterface, nullptr)->Release();
     }
 
 private:
-    Interface* pointer_ = nullptr;
+    Interface* m_pInterface = nullptr;
 };

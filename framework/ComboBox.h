@@ -17,5 +17,4 @@ public:
     int GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
     void SetCurSel(int index) const { SendMessage(CB_SETCURSEL, index); }
-    std::wstring GetLBText(int index) const;
 };

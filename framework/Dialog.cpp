@@ -11,7 +11,7 @@ public:
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
     // Each creation of the dialog makes new controls: bind afresh on every initialisation.
-    if (!pDX->saveAndValidate) control.Attach(pDX->dialog.GetDlgItem(id));
+    control.Attach(pDX->dialog.GetDlgItem(id));
 }
 
 CDialog::CDialog(UINT templateId, HWND parent) : m_nTemplateId(templateId), m_hParent(parent) {}
@@ -68,18 +68,14 @@ void CDialog::CenterWindow() const {
 }
 
 BOOL CDialog::OnInitDialog() {
-    CDataExchange exchange{*this, false};
+    CDataExchange exchange{*this};
     DoDataExchange(&exchange);
     return TRUE;
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-void CDialog::OnOK() {
-    CDataExchange exchange{*this, true};
-    DoDataExchange(&exchange);
-    EndDialog(IDOK);
-}
+void CDialog::OnOK() { EndDialog(IDOK); }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 

@@ -26,7 +26,6 @@ class CDialog;
 // Handed to DoDataExchange: binds controls to their wrappers when the dialog initialises.
 struct CDataExchange {
     CDialog& dialog;
-    bool saveAndValidate;  // false: towards the controls (initialisation)
 };
 
 // Binds the wrapper to the dialog's control id.
@@ -54,7 +53,6 @@ public:
     void SetAsMainWindow() { m_bMainWindow = true; }
 
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
-    std::wstring GetDlgItemText(int id) const { return CWnd(GetDlgItem(id)).GetWindowText(); }
     void SetDlgItemText(int id, const std::wstring& text) const { ::SetDlgItemTextW(m_hWnd, id, text.c_str()); }
     bool IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
     void CheckDlgButton(int id, bool checked) const {
@@ -69,7 +67,7 @@ public:
     virtual INT_PTR WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    // The base runs DoDataExchange towards the controls. Returning TRUE lets the platform
+    // The base runs DoDataExchange, which binds the controls. Returning TRUE lets the platform
     // choose the first focused control.
     virtual BOOL OnInitDialog();
     virtual void DoDataExchange(CDataExchange* pDX);

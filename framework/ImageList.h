@@ -13,7 +13,6 @@ public:
     bool Create(int cx, int cy, UINT flags, int initial, int grow);
     // Adds the icon; its image index, or -1.
     int Add(HICON icon) const { return ImageList_AddIcon(m_hImageList, icon); }
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     void DeleteImageList();
 

@@ -13,32 +13,23 @@ public:
     void SetImageList(HIMAGELIST images) const { SendMessage(HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(images)); }
     // Sets the item's format flags and image index; the text stays.
     void SetItemFormat(int index, int format, int image) const;
-    // The item's format flags, or -1 when there is no such item.
-    int GetItemFormat(int index) const;
-    int GetItemImage(int index) const;
 };
 
 class CListCtrl : public CWnd {
 public:
     using CWnd::CWnd;
     void SetExtendedStyle(DWORD mask, DWORD style) const { SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style); }
-    DWORD GetExtendedStyle() const { return static_cast<DWORD>(SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
     void SetImageList(HIMAGELIST images, int which) const { SendMessage(LVM_SETIMAGELIST, which, reinterpret_cast<LPARAM>(images)); }
-    HIMAGELIST GetImageList(int which) const { return reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, which)); }
     CHeaderCtrl GetHeaderCtrl() const { return CHeaderCtrl(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER))); }
 
     int InsertColumn(int index, const std::wstring& title, int format, int width) const;
     void SetColumnWidth(int column, int width) const { SendMessage(LVM_SETCOLUMNWIDTH, column, MAKELPARAM(width, 0)); }
-    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, column)); }
 
     // Inserts an item with its text and image; the index it got, or -1.
     int InsertItem(int index, const std::wstring& text, int image) const;
     void SetItemText(int item, int subItem, const std::wstring& text) const;
-    std::wstring GetItemText(int item, int subItem) const;
     void SetItemData(int item, LPARAM data) const;
     LPARAM GetItemData(int item) const;
-    int GetItemImage(int item) const;
-    int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT)); }
     void DeleteAllItems() const { SendMessage(LVM_DELETEALLITEMS); }
 
     // The list moves its items with the comparison callback; item data go to compare.

@@ -1,7 +1,7 @@
 #include "framework/MessageBox.h"
 
+#include "framework/FrameworkIds.h"
 #include "framework/Strings.h"
-#include "res/resource.h"
 
 UINT FrameworkBoxStyle(UINT type) {
     if ((type & MB_ICONMASK) != 0) return type;

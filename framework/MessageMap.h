@@ -5,7 +5,7 @@
 //       static const MessageMapOf<CMyDlg> map{{
 //           OnCommand(IDC_BROWSE, BN_CLICKED, &CMyDlg::OnBrowse),           // void OnBrowse()
 //           OnNotify(IDC_LIST, LVN_COLUMNCLICK, &CMyDlg::OnColumnClick),    // LRESULT f(const NMHDR&)
-//           OnMessage(WM_SYSCOMMAND, &CMyDlg::OnSysCommand),                // bool f(WPARAM, LPARAM)
+//           OnMessage<WM_SYSCOMMAND>(&CMyDlg::OnSysCommand),                // bool f(WPARAM, LPARAM)
 //       }};
 //       return map;
 //   }
@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 class CDialog;
@@ -26,29 +27,35 @@ public:
     virtual bool Dispatch(CDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const = 0;
 };
 
+// What an entry binds: a control's command, a control's notification, or another window message.
+enum class MessageKind { Command, Notify, Window };
+
 template <class T>
 struct MessageMapEntry {
-    UINT message;                          // WM_COMMAND, WM_NOTIFY or any window message
-    UINT id;                               // control id (WM_COMMAND, WM_NOTIFY)
-    UINT code;                             // notification code (WM_COMMAND, WM_NOTIFY)
-    void (T::*command)();                  // WM_COMMAND
-    LRESULT (T::*notify)(const NMHDR&);    // WM_NOTIFY
-    bool (T::*window)(WPARAM, LPARAM);     // other messages; false asks for default processing
+    MessageKind kind;
+    UINT message;                          // the window message (Window entries)
+    UINT id;                               // control id (Command, Notify)
+    UINT code;                             // notification code (Command, Notify)
+    void (T::*command)();                  // Command
+    LRESULT (T::*notify)(const NMHDR&);    // Notify
+    bool (T::*window)(WPARAM, LPARAM);     // Window; false asks for default processing
 };
 
 template <class T>
 MessageMapEntry<T> OnCommand(UINT id, UINT code, void (T::*handler)()) {
-    return {WM_COMMAND, id, code, handler, nullptr, nullptr};
+    return {MessageKind::Command, WM_COMMAND, id, code, handler, nullptr, nullptr};
 }
 
 template <class T>
 MessageMapEntry<T> OnNotify(UINT id, UINT code, LRESULT (T::*handler)(const NMHDR&)) {
-    return {WM_NOTIFY, id, code, nullptr, handler, nullptr};
+    return {MessageKind::Notify, WM_NOTIFY, id, code, nullptr, handler, nullptr};
 }
 
-template <class T>
-MessageMapEntry<T> OnMessage(UINT message, bool (T::*handler)(WPARAM, LPARAM)) {
-    return {message, 0, 0, nullptr, nullptr, handler};
+// Any message but WM_COMMAND and WM_NOTIFY, which are bound per control with OnCommand and
+// OnNotify: OnMessage<WM_COMMAND> has no overload to call and does not compile.
+template <UINT Message, class T, std::enable_if_t<Message != WM_COMMAND && Message != WM_NOTIFY, int> = 0>
+MessageMapEntry<T> OnMessage(bool (T::*handler)(WPARAM, LPARAM)) {
+    return {MessageKind::Window, Message, 0, 0, nullptr, nullptr, handler};
 }
 
 template <class T>
@@ -60,23 +67,23 @@ public:
         T& target = static_cast<T&>(dialog);
         for (const MessageMapEntry<T>& entry : m_entries) {
             if (entry.message != message) continue;
-            if (message == WM_COMMAND) {
-                if (entry.id != LOWORD(wParam) || entry.code != HIWORD(wParam)) continue;
-                (target.*entry.command)();
-                result = TRUE;
-                return true;
+            switch (entry.kind) {
+                case MessageKind::Command:
+                    if (entry.id != LOWORD(wParam) || entry.code != HIWORD(wParam)) continue;
+                    (target.*entry.command)();
+                    result = TRUE;
+                    return true;
+                case MessageKind::Notify: {
+                    const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+                    if (entry.id != header.idFrom || entry.code != header.code) continue;
+                    result = (target.*entry.notify)(header);
+                    return true;
+                }
+                case MessageKind::Window:
+                    if (!(target.*entry.window)(wParam, lParam)) return false;
+                    result = TRUE;
+                    return true;
             }
-            if (message == WM_NOTIFY) {
-                const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
-                if (entry.id != header.idFrom || entry.code != header.code) continue;
-                result = (target.*entry.notify)(header);
-                return true;
-            }
-            if ((target.*entry.window)(wParam, lParam)) {
-                result = TRUE;
-                return true;
-            }
-            return false;
         }
         return false;
     }

@@ -1,6 +1,8 @@
 // Resource identifiers shared by the resource scripts and the code.
 #pragma once
 
+#include "framework/FrameworkIds.h"
+
 // Icons
 #define IDI_PIXMODE 128
 #define IDI_SORT_ASCENDING 130
@@ -17,7 +19,6 @@
 #define IDS_SHORTCUT_EXPLANATION 2
 #define IDS_SHORTCUT_BROWSE_TITLE 3
 #define IDS_ABOUTBOX 101
-#define IDS_APP_TITLE 57344
 #define IDS_NEED_MONITOR_NUMBER 57345
 #define IDS_RESTART_NEEDED 59142
 #define IDS_CHANGE_FAILED 59143

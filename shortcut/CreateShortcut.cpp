@@ -2,8 +2,8 @@
 
 #include <shlobj.h>
 
-#include "dialog/HelpPage.h"
 #include "framework/MessageBox.h"
+#include "framework/ModulePath.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
 #include "shortcut/LinkErrorText.h"
@@ -21,21 +21,12 @@ std::optional<std::wstring> Win32ShortcutPlatform::DesktopFolder() {
     return folder;
 }
 
-std::wstring Win32ShortcutPlatform::OwnProgramPath() { return ModuleFilePath(nullptr); }
+std::wstring Win32ShortcutPlatform::OwnProgramPath() { return ModuleFileName(nullptr); }
 
 HRESULT Win32ShortcutPlatform::WriteLink(const std::wstring& target, const std::wstring& arguments,
                                          const std::wstring& linkFile, const std::wstring& description,
                                          const std::wstring& iconFile) {
     return CreateShellLink(target, arguments, linkFile, description, iconFile);
-}
-
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
-    const size_t nameStart = name.find_first_not_of(L'\\');
-    const std::wstring tail = nameStart == std::wstring::npos ? std::wstring() : name.substr(nameStart);
-    if (folder.empty()) return tail;
-    const size_t folderEnd = folder.find_last_not_of(L'\\');
-    const std::wstring head = folderEnd == std::wstring::npos ? std::wstring() : folder.substr(0, folderEnd + 1);
-    return head + L'\\' + tail;
 }
 
 std::wstring FillPlaceholders(const std::wstring& format, const std::vector<std::wstring>& values) {

@@ -33,9 +33,6 @@ public:
                       const std::wstring& description, const std::wstring& iconFile) override;
 };
 
-// folder and name joined by exactly one backslash; name alone when folder is empty.
-std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
-
 // Fills the "%s", "%d" and "%u" placeholders of a format text from left to right with values,
 // each already written out. Inserted text is never scanned again, so a "%d" inside a path stays.
 // Placeholders beyond the values, and any other "%" sequence, are kept as they are.

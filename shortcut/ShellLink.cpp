@@ -9,18 +9,18 @@ namespace {
 // Keeps COM initialised for one scope, and uninitialises it only when the initialisation succeeded.
 class ComApartment {
 public:
-    explicit ComApartment(IComLinkRuntime& runtime) : runtime_(runtime), result_(runtime.Initialize()) {}
+    explicit ComApartment(IComLinkRuntime& runtime) : m_runtime(runtime), m_hrResult(runtime.Initialize()) {}
     ~ComApartment() {
-        if (SUCCEEDED(result_)) runtime_.Uninitialize();
+        if (SUCCEEDED(m_hrResult)) m_runtime.Uninitialize();
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
 
-    HRESULT Result() const { return result_; }
+    HRESULT Result() const { return m_hrResult; }
 
 private:
-    IComLinkRuntime& runtime_;
-    HRESULT result_;
+    IComLinkRuntime& m_runtime;
+    HRESULT m_hrResult;
 };
 
 // The link object's part of the work; its interfaces are released when it returns, before the

@@ -8,14 +8,14 @@
 ShortcutLabels ShortcutLabelsFor(const ShortcutSettings& settings) {
     ShortcutLabels labels;
     labels.resolution = UnsignedText(settings.width) + L" x " + UnsignedText(settings.height);
-    const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
-    if (colours != 0) labels.colours = UnsignedText(colours);
+    const uint64_t colourCount = ColourCountFromBits(settings.bitsPerPixel);
+    if (colourCount != 0) labels.colourCount = UnsignedText(colourCount);
     labels.showHz = settings.frequency != 0;
     if (labels.showHz) labels.frequency = UnsignedText(settings.frequency);
     // As in the arguments, only a device number of 0 or more names a device.
     labels.showMonitor = settings.deviceNumber >= 0;
     if (labels.showMonitor) labels.deviceNumber = UnsignedText(static_cast<uint32_t>(settings.deviceNumber));
-    labels.showRegistryNote = settings.permanent;
+    labels.showRegistryNote = settings.updateRegistry;
     labels.explanation = LoadResString(IDS_SHORTCUT_EXPLANATION);
     return labels;
 }

@@ -9,7 +9,7 @@
 // The texts and visibility of the dialog's labels, filled once when it opens.
 struct ShortcutLabels {
     std::wstring resolution;    // "<width> x <height>"
-    std::wstring colours;       // number of colours; empty without a colour depth
+    std::wstring colourCount;   // number of colours; empty without a colour depth
     std::wstring frequency;     // empty without a frequency
     bool showHz = false;
     std::wstring deviceNumber;  // empty without a device

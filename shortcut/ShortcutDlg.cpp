@@ -1,7 +1,5 @@
 #include "shortcut/ShortcutDlg.h"
 
-#include "framework/FileDialog.h"
-#include "framework/MessageBox.h"
 #include "res/resource.h"
 #include "shortcut/CreateShortcut.h"
 #include "shortcut/ShortcutDialogRules.h"
@@ -20,7 +18,7 @@ BOOL CShortcutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     const ShortcutLabels labels = ShortcutLabelsFor(m_settings);
     SetDlgItemText(IDC_SHORTCUT_RESOLUTION, labels.resolution);
-    SetDlgItemText(IDC_SHORTCUT_COLOURS, labels.colours);
+    SetDlgItemText(IDC_SHORTCUT_COLOURS, labels.colourCount);
     SetDlgItemText(IDC_SHORTCUT_FREQUENCY, labels.frequency);
     if (!labels.showHz) ShowWindow(GetDlgItem(IDC_SHORTCUT_HZ), SW_HIDE);
     SetDlgItemText(IDC_SHORTCUT_DEVICE_NUMBER, labels.deviceNumber);
@@ -42,10 +40,8 @@ void CShortcutDlg::OnOK() {
     }
 }
 
-void ShowShortcutDialog(const ShortcutSettings& settings) {
-    Win32MessageBox messages;
-    CFileDialog files;
-    Win32ShortcutPlatform platform;
+void ShowShortcutDialog(const ShortcutSettings& settings, IMessageBox& messages, IFileDialogs& files,
+                        IShortcutPlatform& platform) {
     CShortcutDlg dialog(messages, files, platform);
     dialog.m_settings = settings;
     dialog.DoModal();

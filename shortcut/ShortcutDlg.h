@@ -29,5 +29,6 @@ private:
     IShortcutPlatform& m_platform;
 };
 
-// Runs the shortcut dialog modally over the platform's services with the given settings.
-void ShowShortcutDialog(const ShortcutSettings& settings);
+// Runs the shortcut dialog modally over the given services with the given settings.
+void ShowShortcutDialog(const ShortcutSettings& settings, IMessageBox& messages, IFileDialogs& files,
+                        IShortcutPlatform& platform);

@@ -6,7 +6,7 @@ ShortcutSettings ShortcutSettingsFromSelection(const DEVMODEW& record, bool perm
                                                std::optional<int> deviceNumber,
                                                std::optional<DWORD> firstCheckedRotation) {
     ShortcutSettings settings;
-    settings.permanent = permanentChecked;
+    settings.updateRegistry = permanentChecked;
     settings.bitsPerPixel = record.dmBitsPerPel;
     if (!filterChecked) settings.frequency = record.dmDisplayFrequency;
     settings.width = record.dmPelsWidth;

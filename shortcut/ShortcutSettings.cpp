@@ -43,15 +43,15 @@ std::wstring BuildShortcutArguments(const ShortcutSettings& settings) {
     if (settings.height != 0) append(L"-V" + UnsignedText(settings.height));
     // A depth too large to count is left out rather than written as a wrong count; so is a count
     // beyond the signed 64-bit number the "-C" option is read as, which would read back clamped.
-    const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
-    if (colours != 0 && colours <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) append(L"-C" + UnsignedText(colours));
+    const uint64_t colourCount = ColourCountFromBits(settings.bitsPerPixel);
+    if (colourCount != 0 && colourCount <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) append(L"-C" + UnsignedText(colourCount));
     if (settings.frequency != 0) append(L"-F" + UnsignedText(settings.frequency));
     // Device numbers are enumeration indices; a negative one names no device, so it is not
     // written (as an unsigned number it would name a device that does not exist).
     if (settings.deviceNumber >= 0) append(L"-M" + UnsignedText(static_cast<uint32_t>(settings.deviceNumber)));
     // Only the three turned orientations have a degree value the reading side maps back.
     if (settings.rotation >= 1 && settings.rotation <= 3) append(L"-O" + UnsignedText(settings.rotation * 90u));
-    if (settings.permanent) append(L"-U");
+    if (settings.updateRegistry) append(L"-U");
     if (settings.onlyWhenMaximized) append(L"-R");
     if (!settings.programPath.empty()) append(QuotedProgramOption(settings.programPath));
     return text;

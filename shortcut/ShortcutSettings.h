@@ -12,7 +12,7 @@ struct ShortcutSettings {
     uint32_t frequency = 0;          // Hz; 0: not given
     int32_t deviceNumber = -1;       // enumeration number of the adapter; -1: not given (0 is a device)
     uint32_t rotation = 0;           // 0 to 3 for 0, 90, 180, 270 degrees
-    bool permanent = false;          // store the change in the registry (-U)
+    bool updateRegistry = false;     // store the change in the registry (-U)
     bool onlyWhenMaximized = false;  // change only while the program's window is maximized in front (-R)
 };
 

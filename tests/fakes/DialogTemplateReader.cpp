@@ -6,18 +6,18 @@ namespace {
 
 class Cursor {
 public:
-    Cursor(const BYTE* data, size_t size) : data_(data), size_(size) {}
+    Cursor(const BYTE* data, size_t size) : m_pData(data), m_nSize(size) {}
 
     template <typename T>
     T Read() {
         T value{};
-        if (at_ + sizeof(T) <= size_) std::memcpy(&value, data_ + at_, sizeof(T));
-        at_ += sizeof(T);
+        if (m_nAt + sizeof(T) <= m_nSize) std::memcpy(&value, m_pData + m_nAt, sizeof(T));
+        m_nAt += sizeof(T);
         return value;
     }
     std::wstring ReadString() {
         std::wstring text;
-        for (wchar_t c = Read<wchar_t>(); c != L'\0' && at_ <= size_; c = Read<wchar_t>()) text += c;
+        for (wchar_t c = Read<wchar_t>(); c != L'\0' && m_nAt <= m_nSize; c = Read<wchar_t>()) text += c;
         return text;
     }
     // A name or an ordinal; ordinals of the predefined classes come back as their names.
@@ -30,17 +30,17 @@ public:
             if (ordinal >= 0x80 && ordinal <= 0x85) return classes[ordinal - 0x80];
             return L"#" + std::to_wstring(ordinal);
         }
-        at_ -= sizeof(WORD);
+        m_nAt -= sizeof(WORD);
         return ReadString();
     }
-    void AlignToDword() { at_ = (at_ + 3) & ~size_t{3}; }
-    void Skip(size_t bytes) { at_ += bytes; }
-    bool Ok() const { return at_ <= size_; }
+    void AlignToDword() { m_nAt = (m_nAt + 3) & ~size_t{3}; }
+    void Skip(size_t bytes) { m_nAt += bytes; }
+    bool Ok() const { return m_nAt <= m_nSize; }
 
 private:
-    const BYTE* data_;
-    size_t size_;
-    size_t at_ = 0;
+    const BYTE* m_pData;
+    size_t m_nSize;
+    size_t m_nAt = 0;
 };
 
 }  // namespace

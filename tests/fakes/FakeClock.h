@@ -17,16 +17,16 @@ public:
     ULONGLONG limit = 24ull * 60 * 60 * 1000;
 
     // Runs event once the clock reaches time.
-    void At(ULONGLONG time, std::function<void()> event) { events_.emplace(time, std::move(event)); }
+    void At(ULONGLONG time, std::function<void()> event) { m_events.emplace(time, std::move(event)); }
 
     // Moves the clock forward to time, running every event due on the way in time order.
     void AdvanceTo(ULONGLONG time) {
         if (time > limit) throw std::runtime_error("scripted clock ran past its limit");
-        while (!events_.empty() && events_.begin()->first <= time) {
-            auto due = events_.begin();
+        while (!m_events.empty() && m_events.begin()->first <= time) {
+            auto due = m_events.begin();
             now = std::max(now, due->first);
             std::function<void()> event = std::move(due->second);
-            events_.erase(due);
+            m_events.erase(due);
             event();
         }
         now = std::max(now, time);
@@ -39,5 +39,5 @@ public:
     }
 
 private:
-    std::multimap<ULONGLONG, std::function<void()>> events_;
+    std::multimap<ULONGLONG, std::function<void()>> m_events;
 };

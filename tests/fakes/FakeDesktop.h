@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DesktopOperations.h"
+#include "desktop/DesktopOperations.h"
 #include "fakes/FakeDisplay.h"
 
 struct DesktopRequest {
@@ -17,7 +17,7 @@ struct DesktopRequest {
     DWORD fieldMask;  // the MakeSole values; 0 for MakePrimary
     DWORD width;
     DWORD height;
-    uint64_t colours;
+    uint64_t colourCount;
     DWORD frequency;
     bool quiet;
     size_t displayCallsBefore;  // how many calls the watched FakeDisplay had logged by then
@@ -28,7 +28,7 @@ public:
     std::vector<DesktopRequest> requests;
 
     // display: the fake whose call log places each request in order; may be null.
-    explicit FakeDesktop(const FakeDisplay* display = nullptr) : display_(display) {}
+    explicit FakeDesktop(const FakeDisplay* display = nullptr) : m_pDisplay(display) {}
 
     DesktopOperations Operations() {
         DesktopOperations operations;
@@ -37,15 +37,15 @@ public:
             requests.push_back({false, &display, &messages, &shell, owner, deviceName, 0, 0, 0, 0, 0, quiet, Logged()});
         };
         operations.makeSole = [this](IDisplaySettings& display, IMessageBox& messages, const std::wstring& deviceName,
-                                     DWORD fieldMask, DWORD width, DWORD height, uint64_t colours, DWORD frequency,
+                                     DWORD fieldMask, DWORD width, DWORD height, uint64_t colourCount, DWORD frequency,
                                      bool quiet) {
             requests.push_back({true, &display, &messages, nullptr, nullptr, deviceName, fieldMask, width, height,
-                                colours, frequency, quiet, Logged()});
+                                colourCount, frequency, quiet, Logged()});
         };
         return operations;
     }
 
 private:
-    size_t Logged() const { return display_ ? display_->calls.size() : 0; }
-    const FakeDisplay* display_;
+    size_t Logged() const { return m_pDisplay ? m_pDisplay->calls.size() : 0; }
+    const FakeDisplay* m_pDisplay;
 };

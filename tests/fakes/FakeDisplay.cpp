@@ -16,14 +16,14 @@ void CopyText(wchar_t* target, size_t capacity, const std::wstring& text) {
 }
 }  // namespace
 
-DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPel, DWORD frequency, LONG x, LONG y, DWORD orientation) {
+DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel, DWORD frequency, LONG x, LONG y, DWORD orientation) {
     DEVMODEW mode{};
     mode.dmSize = sizeof(DEVMODEW);
     mode.dmFields = DM_POSITION | DM_DISPLAYORIENTATION | DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT |
                     DM_DISPLAYFREQUENCY | DM_DISPLAYFLAGS;
     mode.dmPelsWidth = width;
     mode.dmPelsHeight = height;
-    mode.dmBitsPerPel = bitsPerPel;
+    mode.dmBitsPerPel = bitsPerPixel;
     mode.dmDisplayFrequency = frequency;
     mode.dmPosition.x = x;
     mode.dmPosition.y = y;

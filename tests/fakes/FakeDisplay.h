@@ -9,7 +9,7 @@
 #include "display/DisplaySettings.h"
 
 // A mode record as a driver reports it; the fields flagged are the ones Wine flags for a current mode.
-DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPel = 32, DWORD frequency = 60,
+DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel = 32, DWORD frequency = 60,
                   LONG x = 0, LONG y = 0, DWORD orientation = 0);
 
 struct FakeAdapter {

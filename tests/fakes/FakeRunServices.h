@@ -14,34 +14,34 @@
 // "Change <width>x<height>".
 class JournalingDisplay : public IDisplaySettings {
 public:
-    JournalingDisplay(FakeDisplay& display, CallJournal& journal) : display_(display), journal_(journal) {}
+    JournalingDisplay(FakeDisplay& display, CallJournal& journal) : m_display(display), m_journal(journal) {}
 
     bool EnumDevices(const wchar_t* device, DWORD index, DISPLAY_DEVICEW& record, DWORD flags) override {
-        return display_.EnumDevices(device, index, record, flags);
+        return m_display.EnumDevices(device, index, record, flags);
     }
     bool EnumSettings(const wchar_t* device, DWORD modeNumber, DEVMODEW& mode) override {
-        return display_.EnumSettings(device, modeNumber, mode);
+        return m_display.EnumSettings(device, modeNumber, mode);
     }
     bool EnumSettingsEx(const wchar_t* device, DWORD modeNumber, DEVMODEW& mode, DWORD flags) override {
-        return display_.EnumSettingsEx(device, modeNumber, mode, flags);
+        return m_display.EnumSettingsEx(device, modeNumber, mode, flags);
     }
     LONG ChangeSettingsEx(const wchar_t* device, DEVMODEW* mode, DWORD flags) override {
         Note(mode);
-        return display_.ChangeSettingsEx(device, mode, flags);
+        return m_display.ChangeSettingsEx(device, mode, flags);
     }
     LONG ChangeSettings(DEVMODEW* mode, DWORD flags) override {
         Note(mode);
-        return display_.ChangeSettings(mode, flags);
+        return m_display.ChangeSettings(mode, flags);
     }
 
 private:
     void Note(const DEVMODEW* mode) {
-        journal_.Add(mode == nullptr ? std::string("Change none")
+        m_journal.Add(mode == nullptr ? std::string("Change none")
                                      : "Change " + std::to_string(mode->dmPelsWidth) + "x" +
                                            std::to_string(mode->dmPelsHeight));
     }
-    FakeDisplay& display_;
-    CallJournal& journal_;
+    FakeDisplay& m_display;
+    CallJournal& m_journal;
 };
 
 struct FakeRunServices {

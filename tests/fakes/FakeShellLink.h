@@ -11,7 +11,7 @@
 
 class FakeShellLink : public IShellLinkW, public IPersistFile {
 public:
-    explicit FakeShellLink(std::vector<std::wstring>& log) : log_(log) {}
+    explicit FakeShellLink(std::vector<std::wstring>& log) : m_log(log) {}
 
     HRESULT queryPersistFileResult = S_OK;
     HRESULT saveResult = S_OK;
@@ -49,7 +49,7 @@ public:
     HRESULT STDMETHODCALLTYPE IsDirty() override { return Unexpected(L"IsDirty"); }
     HRESULT STDMETHODCALLTYPE Load(LPCOLESTR, DWORD) override { return Unexpected(L"Load"); }
     HRESULT STDMETHODCALLTYPE Save(LPCOLESTR file, BOOL remember) override {
-        log_.push_back(L"Save(" + std::wstring(file) + L"," + std::to_wstring(remember) + L")");
+        m_log.push_back(L"Save(" + std::wstring(file) + L"," + std::to_wstring(remember) + L")");
         return saveResult;
     }
     HRESULT STDMETHODCALLTYPE SaveCompleted(LPCOLESTR) override { return Unexpected(L"SaveCompleted"); }
@@ -57,14 +57,14 @@ public:
 
 private:
     HRESULT Logged(const wchar_t* call, const std::wstring& value) {
-        log_.push_back(std::wstring(call) + L"(" + value + L")");
+        m_log.push_back(std::wstring(call) + L"(" + value + L")");
         return S_OK;
     }
     HRESULT Unexpected(const wchar_t* call) {
-        log_.push_back(std::wstring(call) + L" (unexpected)");
+        m_log.push_back(std::wstring(call) + L" (unexpected)");
         return E_NOTIMPL;
     }
-    std::vector<std::wstring>& log_;
+    std::vector<std::wstring>& m_log;
 };
 
 class FakeComLinkRuntime : public IComLinkRuntime {

@@ -30,28 +30,28 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LINK_CLASS | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
-        context_.module = GetModuleHandleW(nullptr);
+        m_context.module = GetModuleHandleW(nullptr);
         // Modeless, so the test can look at it; same template and procedure as the modal box.
-        box_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), nullptr, AboutDlgProc,
-                                  reinterpret_cast<LPARAM>(&context_));
-        if (box_ == nullptr) GTEST_SKIP() << "no display to create the about box on";
+        m_hBox = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), nullptr, AboutDlgProc,
+                                  reinterpret_cast<LPARAM>(&m_context));
+        if (m_hBox == nullptr) GTEST_SKIP() << "no display to create the about box on";
     }
     void TearDown() override {
-        if (box_ != nullptr) DestroyWindow(box_);
+        if (m_hBox != nullptr) DestroyWindow(m_hBox);
     }
 
-    AboutContext context_{};
-    HWND box_ = nullptr;
+    AboutContext m_context{};
+    HWND m_hBox = nullptr;
 };
 
 }  // namespace
 
 TEST_F(AboutBoxWindow, LabelsShowTheProgramsVersionResource) {
-    EXPECT_EQ(TextOf(box_), L"About");
-    EXPECT_EQ(TextOf(GetDlgItem(box_, IDC_ABOUT_DESCRIPTION)), L"Pixmode Display Resolution Switching Application");
-    EXPECT_EQ(TextOf(GetDlgItem(box_, IDC_ABOUT_VERSION)), L"2.7.0.0");
-    EXPECT_EQ(TextOf(GetDlgItem(box_, IDC_ABOUT_COPYRIGHT)), L"Copyright \u00a9 2026 Tallowin. All rights reserved.");
-    EXPECT_EQ(reinterpret_cast<const AboutContext*>(GetWindowLongPtrW(box_, GWLP_USERDATA)), &context_);
+    EXPECT_EQ(TextOf(m_hBox), L"About");
+    EXPECT_EQ(TextOf(GetDlgItem(m_hBox, IDC_ABOUT_DESCRIPTION)), L"Pixmode Display Resolution Switching Application");
+    EXPECT_EQ(TextOf(GetDlgItem(m_hBox, IDC_ABOUT_VERSION)), L"2.7.0.0");
+    EXPECT_EQ(TextOf(GetDlgItem(m_hBox, IDC_ABOUT_COPYRIGHT)), L"Copyright \u00a9 2026 Tallowin. All rights reserved.");
+    EXPECT_EQ(reinterpret_cast<const AboutContext*>(GetWindowLongPtrW(m_hBox, GWLP_USERDATA)), &m_context);
 }
 
 TEST_F(AboutBoxWindow, ControlsComeInTemplateOrder) {
@@ -68,7 +68,7 @@ TEST_F(AboutBoxWindow, ControlsComeInTemplateOrder) {
         {IDC_ABOUT_WEB, L"SysLink", L"<a>Web Site</a>"},
     };
     std::vector<HWND> children;
-    for (HWND child = GetWindow(box_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(m_hBox, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         children.push_back(child);
     }
     ASSERT_EQ(children.size(), std::size(expected));
@@ -84,15 +84,15 @@ TEST_F(AboutBoxWindow, ControlsComeInTemplateOrder) {
 }
 
 TEST_F(AboutBoxWindow, OtherCommandsAndNotificationsAreNotHandled) {
-    EXPECT_EQ(AboutDlgProc(box_, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_VERSION, STN_CLICKED), 0), FALSE);
-    NMHDR focus{GetDlgItem(box_, IDC_ABOUT_EMAIL), IDC_ABOUT_EMAIL, static_cast<UINT>(NM_SETFOCUS)};
-    EXPECT_EQ(AboutDlgProc(box_, WM_NOTIFY, IDC_ABOUT_EMAIL, reinterpret_cast<LPARAM>(&focus)), FALSE);
-    EXPECT_EQ(AboutDlgProc(box_, WM_TIMER, 1, 0), FALSE);
-    EXPECT_TRUE(IsWindowVisible(box_));
+    EXPECT_EQ(AboutDlgProc(m_hBox, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_VERSION, STN_CLICKED), 0), FALSE);
+    NMHDR focus{GetDlgItem(m_hBox, IDC_ABOUT_EMAIL), IDC_ABOUT_EMAIL, static_cast<UINT>(NM_SETFOCUS)};
+    EXPECT_EQ(AboutDlgProc(m_hBox, WM_NOTIFY, IDC_ABOUT_EMAIL, reinterpret_cast<LPARAM>(&focus)), FALSE);
+    EXPECT_EQ(AboutDlgProc(m_hBox, WM_TIMER, 1, 0), FALSE);
+    EXPECT_TRUE(IsWindowVisible(m_hBox));
 }
 
 TEST_F(AboutBoxWindow, CancelEndsTheBox) {
-    EXPECT_EQ(AboutDlgProc(box_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0), TRUE);
+    EXPECT_EQ(AboutDlgProc(m_hBox, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0), TRUE);
     // A modeless box that is ended is hidden rather than destroyed.
-    EXPECT_FALSE(IsWindowVisible(box_));
+    EXPECT_FALSE(IsWindowVisible(m_hBox));
 }

@@ -301,7 +301,7 @@ TEST_F(CommandLineRun, MakeSoleGetsTheModeValuesAndTheFieldsAsTheyStand) {
                                                     DM_DISPLAYFREQUENCY | DM_DISPLAYORIENTATION));
     EXPECT_EQ(request.width, 800u);
     EXPECT_EQ(request.height, 600u);
-    EXPECT_EQ(request.colours, 65536u);
+    EXPECT_EQ(request.colourCount, 65536u);
     EXPECT_EQ(request.frequency, 75u);
     EXPECT_FALSE(request.quiet);
     EXPECT_EQ(request.display, &display);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/FakeMessageBox.h"
+#include "fakes/FakeShortcutPlatform.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -8,26 +9,6 @@
 #include "shortcut/LinkErrorText.h"
 
 namespace {
-
-struct WrittenLink {
-    std::wstring target, arguments, linkFile, description, iconFile;
-};
-
-class FakeShortcutPlatform : public IShortcutPlatform {
-public:
-    std::optional<std::wstring> desktop = std::wstring(L"C:\\Users\\me\\Desktop");
-    std::wstring ownPath = L"C:\\Tools\\pixmode.exe";
-    HRESULT writeResult = S_OK;
-    std::vector<WrittenLink> written;
-
-    std::optional<std::wstring> DesktopFolder() override { return desktop; }
-    std::wstring OwnProgramPath() override { return ownPath; }
-    HRESULT WriteLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& linkFile,
-                      const std::wstring& description, const std::wstring& iconFile) override {
-        written.push_back({target, arguments, linkFile, description, iconFile});
-        return writeResult;
-    }
-};
 
 ShortcutSettings Settings() {
     ShortcutSettings s;
@@ -136,18 +117,6 @@ TEST(FillPlaceholders, ReplacesOnlyTheTemplatesOwnPlaceholders) {
         {L"", {L"x"}, L""},
     };
     for (const auto& c : cases) EXPECT_EQ(FillPlaceholders(c.format, c.values), c.expected) << c.format;
-}
-
-TEST(JoinPath, PutsExactlyOneBackslashBetween) {
-    const struct { std::wstring folder, name, expected; } cases[] = {
-        {L"C:\\Users\\me\\Desktop", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
-        {L"C:\\Users\\me\\Desktop\\", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
-        {L"C:\\Users\\me\\Desktop\\\\", L"\\x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
-        {L"C:\\", L"x.lnk", L"C:\\x.lnk"},
-        {L"", L"x.lnk", L"x.lnk"},
-        {std::wstring(300, L'a'), L"x.lnk", std::wstring(300, L'a') + L"\\x.lnk"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(JoinPath(c.folder, c.name), c.expected) << c.folder;
 }
 
 TEST(Win32ShortcutPlatform, FindsTheDesktopAndThisProgram) {

@@ -8,13 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/PixmodeApp.h"
 #include "dialog/ColumnWidths.h"
+#include "ControlReaders.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
+#include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShortcutPlatform.h"
+#include "fakes/FakeSystemRestart.h"
 #include "framework/WinApp.h"
 #include "fakes/WindowProbe.h"
 #include "res/resource.h"
@@ -32,18 +35,22 @@ struct PrimaryCall {
 struct SoleCall {
     std::wstring device;
     DWORD mask, width, height;
-    uint64_t colours;
+    uint64_t colourCount;
     DWORD frequency;
     bool quiet;
 };
 
 class MainDialog : public ::testing::Test {
 protected:
-    CPixmodeApp app;
+    CWinApp app;  // owns the main window
     FakeDisplay display;
     FakeMessageBox messages;
     FakeShell shell;
     FakeScreenCaps screen;
+    FakeSystemRestart restart;
+    FakeFileDialogs files;
+    FakeShortcutPlatform shortcuts;
+    bool updateRegistry = false;
     std::vector<HWND> updaterOwners;
     std::vector<bool> updaterAutomatic;
     std::vector<HMODULE> updaterModules;
@@ -63,8 +70,8 @@ protected:
 
     MainDialogActions Actions() {
         MainDialogActions actions;
-        actions.showAboutBox = [this](HWND owner) { aboutOwners.push_back(owner); };
-        actions.launchUpdater = [this](HWND owner, bool automatic, HMODULE module) {
+        actions.showAboutBox = [this](HWND owner, IShell&) { aboutOwners.push_back(owner); };
+        actions.launchUpdater = [this](IShell&, HWND owner, bool automatic, HMODULE module) {
             updaterOwners.push_back(owner);
             updaterAutomatic.push_back(automatic);
             updaterModules.push_back(module);
@@ -72,14 +79,16 @@ protected:
         actions.makePrimary = [this](IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& device,
                                      bool quiet) { primaryCalls.push_back({owner, device, quiet}); };
         actions.makeSole = [this](IDisplaySettings&, IMessageBox&, const std::wstring& device, DWORD mask, DWORD width,
-                                  DWORD height, uint64_t colours, DWORD frequency, bool quiet) {
-            soleCalls.push_back({device, mask, width, height, colours, frequency, quiet});
+                                  DWORD height, uint64_t colourCount, DWORD frequency, bool quiet) {
+            soleCalls.push_back({device, mask, width, height, colourCount, frequency, quiet});
         };
         return actions;
     }
 
+    DialogServices Services() { return {display, messages, shell, screen, restart, files, shortcuts}; }
+
     bool Open() {
-        dialog = std::make_unique<CPixmodeDlg>(display, messages, shell, screen, Actions());
+        dialog = std::make_unique<CPixmodeDlg>(Services(), updateRegistry, Actions());
         dialog->SetAsMainWindow();
         return dialog->Create();
     }
@@ -100,18 +109,18 @@ protected:
     HWND Item(int id) const { return GetDlgItem(dialog->m_hWnd, id); }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     bool Checked(int id) const { return IsDlgButtonChecked(dialog->m_hWnd, id) == BST_CHECKED; }
-    std::wstring Text(int id) const { return dialog->GetDlgItemText(id); }
+    std::wstring Text(int id) const { return CWnd(Item(id)).GetWindowText(); }
 
     Texts Column(int column) const {
         Texts texts;
         const CListCtrl& list = dialog->GetModeList();
-        for (int item = 0; item < list.GetItemCount(); ++item) texts.push_back(list.GetItemText(item, column));
+        for (int item = 0; item < ListItemCount(list.m_hWnd); ++item) texts.push_back(ListItemText(list.m_hWnd, item, column));
         return texts;
     }
     std::vector<LPARAM> ItemData() const {
         std::vector<LPARAM> data;
         const CListCtrl& list = dialog->GetModeList();
-        for (int item = 0; item < list.GetItemCount(); ++item) data.push_back(list.GetItemData(item));
+        for (int item = 0; item < ListItemCount(list.m_hWnd); ++item) data.push_back(list.GetItemData(item));
         return data;
     }
     void Command(int id, int code) const {
@@ -127,8 +136,8 @@ protected:
         SendMessageW(dialog->m_hWnd, WM_NOTIFY, IDC_MODE_LIST, reinterpret_cast<LPARAM>(&click));
         return GetWindowLongPtrW(dialog->m_hWnd, DWLP_MSGRESULT);
     }
-    int HeaderFormat(int column) const { return dialog->GetModeList().GetHeaderCtrl().GetItemFormat(column); }
-    int HeaderImage(int column) const { return dialog->GetModeList().GetHeaderCtrl().GetItemImage(column); }
+    int HeaderFormat(int column) const { return HeaderItemFormat(dialog->GetModeList().GetHeaderCtrl().m_hWnd, column); }
+    int HeaderImage(int column) const { return HeaderItemImage(dialog->GetModeList().GetHeaderCtrl().m_hWnd, column); }
 };
 }  // namespace
 
@@ -137,8 +146,8 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
     ASSERT_TRUE(Open());
     CComboBox devices(Item(IDC_DEVICE_LIST));
     ASSERT_EQ(devices.GetCount(), 2);
-    EXPECT_EQ(devices.GetLBText(0), L"\\\\.\\DISPLAY1");
-    EXPECT_EQ(devices.GetLBText(1), L"\\\\.\\DISPLAY2");
+    EXPECT_EQ(ComboItemText(devices.m_hWnd, 0), L"\\\\.\\DISPLAY1");
+    EXPECT_EQ(ComboItemText(devices.m_hWnd, 1), L"\\\\.\\DISPLAY2");
     EXPECT_EQ(devices.GetCurSel(), 0);
     EXPECT_EQ(Text(IDC_DEVICE_DESCRIPTION), L"Wine Adapter");
     EXPECT_EQ(Text(IDC_DEVICE_NUMBER), L"0");
@@ -151,7 +160,7 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
     EXPECT_EQ(ItemData(), (std::vector<LPARAM>{0, 2, 4}));
     EXPECT_EQ(dialog->GetModeTable().size(), 5u);
     EXPECT_EQ(dialog->GetSelectedModeIndex(), 2);
-    EXPECT_EQ(dialog->GetModeList().GetItemImage(0), -1);
+    EXPECT_EQ(ListItemImage(dialog->GetModeList().m_hWnd, 0), -1);
 
     EXPECT_TRUE(Checked(IDC_REFRESH_FILTER));
     EXPECT_TRUE(Enabled(IDC_REFRESH_FILTER));
@@ -165,8 +174,8 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
     for (int id : {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270}) EXPECT_TRUE(Enabled(id));
     for (int id : {IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270}) EXPECT_FALSE(Checked(id));
 
-    EXPECT_EQ(dialog->GetModeList().GetExtendedStyle() & 0x4031u, 0x4031u);
-    HIMAGELIST rows = dialog->GetModeList().GetImageList(LVSIL_SMALL);
+    EXPECT_EQ(ListExtendedStyle(dialog->GetModeList().m_hWnd) & 0x4031u, 0x4031u);
+    HIMAGELIST rows = ListImageList(dialog->GetModeList().m_hWnd, LVSIL_SMALL);
     ASSERT_NE(rows, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(rows), 1);
     int cx = 0, cy = 0;
@@ -206,7 +215,7 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
 
 TEST_F(MainDialog, ChangePermanentStartsCheckedWithOptionU) {
     TwoAdapters();
-    app.updateRegistry = true;
+    updateRegistry = true;
     ASSERT_TRUE(Open());
     EXPECT_TRUE(Checked(IDC_CHANGE_PERMANENT));
     EXPECT_FALSE(Checked(IDC_CHANGE_GLOBALLY));
@@ -218,10 +227,10 @@ TEST_F(MainDialog, ChoosingAnotherAdapterRefillsAndRelabels) {
     const CListCtrl& list = dialog->GetModeList();
     const int average = AverageCharWidth(list.m_hWnd);
     ASSERT_GT(average, 0);
-    EXPECT_EQ(list.GetColumnWidth(0), 9 * average);
-    EXPECT_EQ(list.GetColumnWidth(1), 12 * average);
-    const int colours = list.GetColumnWidth(2);
-    const int rate = list.GetColumnWidth(3);
+    EXPECT_EQ(ListColumnWidth(list.m_hWnd, 0), 9 * average);
+    EXPECT_EQ(ListColumnWidth(list.m_hWnd, 1), 12 * average);
+    const int colours = ListColumnWidth(list.m_hWnd, 2);
+    const int rate = ListColumnWidth(list.m_hWnd, 3);
     // Sized to the first fill's texts, not to the initial character counts.
     EXPECT_NE(colours, 19 * average);
     SendMessageW(Item(IDC_DEVICE_LIST), CB_SETCURSEL, 1, 0);
@@ -240,8 +249,8 @@ TEST_F(MainDialog, ChoosingAnotherAdapterRefillsAndRelabels) {
     ASSERT_NE(dialog->GetSelectedDeviceEntry(), nullptr);
     EXPECT_EQ(dialog->GetSelectedDeviceEntry()->deviceNumber, 1);
     // Later fills keep the widths although the texts changed.
-    EXPECT_EQ(list.GetColumnWidth(2), colours);
-    EXPECT_EQ(list.GetColumnWidth(3), rate);
+    EXPECT_EQ(ListColumnWidth(list.m_hWnd, 2), colours);
+    EXPECT_EQ(ListColumnWidth(list.m_hWnd, 3), rate);
 }
 
 TEST_F(MainDialog, AnUnreadableModeIsReportedBesideTheNewDeviceRotation) {
@@ -318,7 +327,7 @@ TEST_F(MainDialog, WithoutAdaptersTheTemplateLabelsStayAndTheScreenIsUsed) {
     ASSERT_TRUE(Open());
     CComboBox devices(Item(IDC_DEVICE_LIST));
     ASSERT_EQ(devices.GetCount(), 1);
-    EXPECT_EQ(devices.GetLBText(0), L"");
+    EXPECT_EQ(ComboItemText(devices.m_hWnd, 0), L"");
     EXPECT_EQ(dialog->GetSelectedDeviceEntry(), nullptr);
     EXPECT_FALSE(Enabled(IDC_DEVICE_LIST));
     EXPECT_FALSE(Enabled(IDC_MAKE_PRIMARY));
@@ -328,7 +337,7 @@ TEST_F(MainDialog, WithoutAdaptersTheTemplateLabelsStayAndTheScreenIsUsed) {
     EXPECT_EQ(Text(IDC_MONITOR_NAMES), L"Monitor Name");
     EXPECT_EQ(screen.reads, 1);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(dialog->GetModeList().GetItemCount(), 0);
+    EXPECT_EQ(ListItemCount(dialog->GetModeList().m_hWnd), 0);
     EXPECT_FALSE(Enabled(IDC_REFRESH_FILTER));
     for (int id : {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270}) {
         EXPECT_FALSE(Enabled(id));
@@ -369,7 +378,7 @@ TEST_F(MainDialog, ColumnClicksSortAndMoveTheHeaderMarker) {
 TEST_F(MainDialog, SortingAnEmptyListStillMovesTheMarker) {
     display.AddAdapter(kPrimary, MakeMode(800, 600));
     ASSERT_TRUE(Open());
-    ASSERT_EQ(dialog->GetModeList().GetItemCount(), 0);
+    ASSERT_EQ(ListItemCount(dialog->GetModeList().m_hWnd), 0);
     ClickColumn(2);
     EXPECT_EQ(dialog->m_nSortColumn, 2);
     EXPECT_EQ(HeaderFormat(0) & HDF_IMAGE, 0);
@@ -440,7 +449,7 @@ TEST_F(MainDialog, DesktopButtonsHandOverTheSelectedDevice) {
     EXPECT_EQ(soleCalls[0].device, L"\\\\.\\DISPLAY2");
     EXPECT_EQ(soleCalls[0].mask, 0u);
     EXPECT_EQ(soleCalls[0].width + soleCalls[0].height + soleCalls[0].frequency, 0u);
-    EXPECT_EQ(soleCalls[0].colours, 0u);
+    EXPECT_EQ(soleCalls[0].colourCount, 0u);
     EXPECT_FALSE(soleCalls[0].quiet);
 
     SendMessageW(Item(IDC_DEVICE_LIST), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
@@ -465,7 +474,7 @@ TEST_F(MainDialog, CloseEndsTheModalDialogWithCancel) {
     for (UINT close : {static_cast<UINT>(WM_CLOSE), static_cast<UINT>(WM_COMMAND)}) {
         HWND mainDuringRun = nullptr;
         MainDialogActions actions = Actions();
-        actions.launchUpdater = [&](HWND owner, bool, HMODULE) {
+        actions.launchUpdater = [&](IShell&, HWND owner, bool, HMODULE) {
             mainDuringRun = app.m_hMainWnd;
             if (close == WM_CLOSE) {
                 PostMessageW(owner, WM_CLOSE, 0, 0);
@@ -473,7 +482,7 @@ TEST_F(MainDialog, CloseEndsTheModalDialogWithCancel) {
                 PostMessageW(owner, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             }
         };
-        CPixmodeDlg modal(display, messages, shell, screen, actions);
+        CPixmodeDlg modal(Services(), false, actions);
         modal.SetAsMainWindow();
         EXPECT_EQ(modal.DoModal(), IDCANCEL);
         EXPECT_NE(mainDuringRun, nullptr);

@@ -24,7 +24,7 @@ struct Request {
     DWORD mask = 0;
     DWORD width = 0;
     DWORD height = 0;
-    uint64_t colours = 0;
+    uint64_t colourCount = 0;
     DWORD frequency = 0;
     bool quiet = false;
 };
@@ -39,7 +39,7 @@ struct MakeSoleRun {
         display.AddAdapter(kAttached, MakeMode(1280, 1024, 32, 75, 1920, 0));
     }
     void Run(const std::wstring& name, const Request& request = {}) {
-        MakeSole(display, messages, name, request.mask, request.width, request.height, request.colours,
+        MakeSole(display, messages, name, request.mask, request.width, request.height, request.colourCount,
                  request.frequency, request.quiet);
     }
     // The mode of the target's first staging call.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <windows.h>
@@ -20,7 +21,7 @@ public:
             OnCommand(100, BN_CLICKED, &CProbeDlg::OnFirst),
             OnCommand(100, CBN_SELCHANGE, &CProbeDlg::OnSecond),
             OnNotify(200, NM_DBLCLK, &CProbeDlg::OnDoubleClick),
-            OnMessage(WM_SYSCOMMAND, &CProbeDlg::OnSysCommand),
+            OnMessage<WM_SYSCOMMAND>(&CProbeDlg::OnSysCommand),
         }};
         return map;
     }
@@ -39,7 +40,21 @@ public:
         return command == 16;
     }
 };
+
+// Whether OnMessage<Message> can bind a window-message handler at all.
+template <UINT Message, class = void>
+struct OnMessageBinds : std::false_type {};
+template <UINT Message>
+struct OnMessageBinds<Message, std::void_t<decltype(OnMessage<Message>(&CProbeDlg::OnSysCommand))>> : std::true_type {};
 }  // namespace
+
+TEST(MessageMap, CommandsAndNotificationsCannotBeBoundAsWindowMessages) {
+    // A WM_COMMAND or WM_NOTIFY entry without a control would reach a handler of the wrong kind.
+    EXPECT_FALSE((OnMessageBinds<WM_COMMAND>::value));
+    EXPECT_FALSE((OnMessageBinds<WM_NOTIFY>::value));
+    EXPECT_TRUE((OnMessageBinds<WM_SYSCOMMAND>::value));
+    EXPECT_TRUE((OnMessageBinds<WM_DESTROY>::value));
+}
 
 TEST(MessageMap, CommandsAreBoundByIdAndNotificationCode) {
     CProbeDlg dialog;

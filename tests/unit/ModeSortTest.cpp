@@ -11,7 +11,7 @@ namespace {
 std::vector<LPARAM> Sorted(const std::vector<DEVMODEW>& modes, int column, bool ascending) {
     std::vector<LPARAM> order;
     for (size_t i = 0; i < modes.size(); ++i) order.push_back(static_cast<LPARAM>(i));
-    ModeSortParams params{nullptr, column, modes.data(), ascending};
+    ModeSortParams params{column, modes.data(), ascending};
     std::stable_sort(order.begin(), order.end(), [&](LPARAM a, LPARAM b) {
         return CompareModeItems(a, b, reinterpret_cast<LPARAM>(&params)) < 0;
     });
@@ -41,7 +41,7 @@ TEST(CompareModeItems, OrdersByTheColumnsKeyWithModeNumberTies) {
 }
 
 TEST(CompareModeItems, ResultIsTheSignedKeyDifference) {
-    ModeSortParams params{nullptr, 1, kModes.data(), true};
+    ModeSortParams params{1, kModes.data(), true};
     EXPECT_EQ(CompareModeItems(1, 0, reinterpret_cast<LPARAM>(&params)), 800 - 1024);
     params.ascending = false;
     EXPECT_EQ(CompareModeItems(1, 0, reinterpret_cast<LPARAM>(&params)), 1024 - 800);
@@ -55,9 +55,16 @@ TEST(CompareModeItems, ResultIsTheSignedKeyDifference) {
 TEST(CompareModeItems, ColumnOutsideTheFourGivesMinusOne) {
     for (int column : {-1, 4, 100}) {
         for (bool ascending : {true, false}) {
-            ModeSortParams params{nullptr, column, kModes.data(), ascending};
+            ModeSortParams params{column, kModes.data(), ascending};
             EXPECT_EQ(CompareModeItems(0, 1, reinterpret_cast<LPARAM>(&params)), -1) << column;
             EXPECT_EQ(CompareModeItems(1, 0, reinterpret_cast<LPARAM>(&params)), -1) << column;
         }
     }
+}
+
+TEST(SortDirection, NewColumnStartsAscendingSameColumnTurnsRound) {
+    EXPECT_TRUE(NextSortAscending(2, 1, false));
+    EXPECT_TRUE(NextSortAscending(2, 1, true));
+    EXPECT_FALSE(NextSortAscending(1, 1, true));
+    EXPECT_TRUE(NextSortAscending(1, 1, false));
 }

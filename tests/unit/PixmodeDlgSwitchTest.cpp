@@ -5,12 +5,13 @@
 
 #include <memory>
 
-#include "app/PixmodeApp.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
+#include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShortcutPlatform.h"
 #include "fakes/FakeSystemRestart.h"
 #include "fakes/WindowProbe.h"
 #include "res/resource.h"
@@ -28,8 +29,9 @@ protected:
     static inline FakeShell shell;
     static inline FakeScreenCaps screen;
     static inline std::vector<FakeAdapter> adapters;
-    static inline std::shared_ptr<FakeSystemRestart> restart;
-    static inline std::unique_ptr<CPixmodeApp> app;
+    static inline FakeSystemRestart restart;
+    static inline FakeFileDialogs files;
+    static inline FakeShortcutPlatform shortcuts;
     static inline std::unique_ptr<CPixmodeDlg> window;
 
     static void SetUpTestSuite() {
@@ -41,18 +43,15 @@ protected:
         display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, MakeMode(1024, 768, 32, 60, 1920, 0),
                            {MakeMode(800, 600, 32, 60), MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75)});
         adapters = display.adapters;
-        restart = std::make_shared<FakeSystemRestart>();
-        app = std::make_unique<CPixmodeApp>();
         MainDialogActions actions;
-        actions.showAboutBox = [](HWND) {};
-        actions.launchUpdater = [](HWND, bool, HMODULE) {};
-        actions.restart = restart;
-        window = std::make_unique<CPixmodeDlg>(display, messages, shell, screen, actions);
+        actions.showAboutBox = [](HWND, IShell&) {};
+        actions.launchUpdater = [](IShell&, HWND, bool, HMODULE) {};
+        window = std::make_unique<CPixmodeDlg>(
+            DialogServices{display, messages, shell, screen, restart, files, shortcuts}, false, actions);
         if (!window->Create()) window.reset();
     }
     static void TearDownTestSuite() {
         window.reset();
-        app.reset();
     }
 
     void SetUp() override {
@@ -68,7 +67,7 @@ protected:
         display.changeResults.clear();
         messages.shown.clear();
         messages.answers.clear();
-        restart->requests = 0;
+        restart.requests = 0;
     }
 
     CPixmodeDlg& dialog() { return *window; }
@@ -154,7 +153,7 @@ TEST_F(MainDialogButtons, SwitchOffersTheRestartThroughTheDialogsSeam) {
     Click(IDC_SWITCH);
     ASSERT_EQ(display.Changes().size(), 2u);
     EXPECT_EQ(display.Changes()[1].flags, static_cast<DWORD>(CDS_UPDATEREGISTRY));
-    EXPECT_EQ(restart->requests, 1);
+    EXPECT_EQ(restart.requests, 1);
 }
 
 TEST_F(MainDialogButtons, ExtendStagesTheSelectedModeAndCommits) {
@@ -196,7 +195,7 @@ TEST_F(MainDialogButtons, RefusedQuarterTurnIsReportedAndLeavesListAndRotationAl
     // The user's choice stays, though it no longer matches the device.
     EXPECT_TRUE(dialog().IsDlgButtonChecked(IDC_ROTATE_90));
     EXPECT_EQ(dialog().GetSelectedModeIndex(), 2);
-    EXPECT_EQ(restart->requests, 0);
+    EXPECT_EQ(restart.requests, 0);
 }
 
 TEST_F(MainDialogButtons, DeclinedRestartStoresNothingAndRefillsNothing) {
@@ -208,7 +207,7 @@ TEST_F(MainDialogButtons, DeclinedRestartStoresNothingAndRefillsNothing) {
     EXPECT_EQ(display.calls.size(), 1u);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON2));
-    EXPECT_EQ(restart->requests, 0);
+    EXPECT_EQ(restart.requests, 0);
     EXPECT_EQ(dialog().GetSelectedModeIndex(), 1);
 }
 

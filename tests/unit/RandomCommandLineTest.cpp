@@ -296,7 +296,7 @@ ShortcutSettings SettingsFrom(const StartupRun& run, bool updateRegistry) {
     if ((o.fields & DM_DISPLAYFREQUENCY) && o.frequency > 0) s.frequency = static_cast<uint32_t>(o.frequency);
     if (o.monitorNumber && *o.monitorNumber >= 0) s.deviceNumber = *o.monitorNumber;
     s.rotation = o.orientation;
-    s.permanent = updateRegistry;
+    s.updateRegistry = updateRegistry;
     s.onlyWhenMaximized = o.onlyWhenMaximized;
     return s;
 }
@@ -321,7 +321,7 @@ void ExpectShortcutReadsBack(const ShortcutSettings& s, const std::string& where
     EXPECT_EQ(o.monitorNumber.has_value(), s.deviceNumber != -1) << where;
     EXPECT_EQ(o.orientation, s.rotation) << where;
     EXPECT_EQ((o.fields & DM_DISPLAYORIENTATION) != 0, s.rotation != 0) << where;
-    EXPECT_EQ(updateRegistry, s.permanent) << where;
+    EXPECT_EQ(updateRegistry, s.updateRegistry) << where;
     EXPECT_EQ(o.onlyWhenMaximized, s.onlyWhenMaximized) << where;
     EXPECT_EQ(o.programCommandLine, ProgramCommandLineOf(s.programPath)) << where;
     EXPECT_FALSE(o.modeNumber.has_value() || o.remaximize || o.quiet || o.makePrimary || o.makeSole) << where;

@@ -75,21 +75,21 @@ public:
     TempFolder() {
         wchar_t base[MAX_PATH + 1] = {};
         GetTempPathW(MAX_PATH + 1, base);
-        path_ = std::wstring(base) + L"pixmode shortcut test " + std::to_wstring(GetCurrentProcessId());
-        CreateDirectoryW(path_.c_str(), nullptr);
+        m_path = std::wstring(base) + L"pixmode shortcut test " + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(m_path.c_str(), nullptr);
     }
     ~TempFolder() {
-        for (const std::wstring& file : files_) DeleteFileW(file.c_str());
-        RemoveDirectoryW(path_.c_str());
+        for (const std::wstring& file : m_files) DeleteFileW(file.c_str());
+        RemoveDirectoryW(m_path.c_str());
     }
     std::wstring File(const std::wstring& name) {
-        files_.push_back(path_ + L"\\" + name);
-        return files_.back();
+        m_files.push_back(m_path + L"\\" + name);
+        return m_files.back();
     }
 
 private:
-    std::wstring path_;
-    std::vector<std::wstring> files_;
+    std::wstring m_path;
+    std::vector<std::wstring> m_files;
 };
 
 struct LinkContents {

@@ -47,12 +47,12 @@ TEST(BuildShortcutArguments, EachGivenValueIsWrittenAfterOneBlank) {
         {"largest width unsigned", [](ShortcutSettings& s) { s.width = 4294967295u; }, L" -H4294967295"},
         {"height", [](ShortcutSettings& s) { s.height = 768; }, L" -V768"},
         {"frequency", [](ShortcutSettings& s) { s.frequency = 75; }, L" -F75"},
-        {"permanent bare", [](ShortcutSettings& s) { s.permanent = true; }, L" -U"},
+        {"permanent bare", [](ShortcutSettings& s) { s.updateRegistry = true; }, L" -U"},
         {"maximized bare", [](ShortcutSettings& s) { s.onlyWhenMaximized = true; }, L" -R"},
         {"U then R after numbers, before X",
          [](ShortcutSettings& s) {
              s.onlyWhenMaximized = true;
-             s.permanent = true;
+             s.updateRegistry = true;
              s.programPath = L"C:\\a.exe";
              s.rotation = 3;
              s.width = 640;

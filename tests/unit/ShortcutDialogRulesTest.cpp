@@ -15,10 +15,10 @@ TEST(ShortcutLabelsFor, FillsEveryLabelFromGivenValues) {
     s.bitsPerPixel = 32;
     s.frequency = 75;
     s.deviceNumber = 0;
-    s.permanent = true;
+    s.updateRegistry = true;
     const ShortcutLabels labels = ShortcutLabelsFor(s);
     EXPECT_EQ(labels.resolution, L"768 x 1024");
-    EXPECT_EQ(labels.colours, L"4294967296");
+    EXPECT_EQ(labels.colourCount, L"4294967296");
     EXPECT_EQ(labels.frequency, L"75");
     EXPECT_TRUE(labels.showHz);
     EXPECT_EQ(labels.deviceNumber, L"0");
@@ -33,7 +33,7 @@ TEST(ShortcutLabelsFor, ValuesNotGivenEmptyTheirLabelsAndHideTheirUnits) {
     const ShortcutSettings fresh;
     const ShortcutLabels labels = ShortcutLabelsFor(fresh);
     EXPECT_EQ(labels.resolution, L"0 x 0");
-    EXPECT_EQ(labels.colours, L"");
+    EXPECT_EQ(labels.colourCount, L"");
     EXPECT_EQ(labels.frequency, L"");
     EXPECT_FALSE(labels.showHz);
     EXPECT_EQ(labels.deviceNumber, L"");
@@ -46,7 +46,7 @@ TEST(ShortcutLabelsFor, ValuesNotGivenEmptyTheirLabelsAndHideTheirUnits) {
     const ShortcutLabels oddLabels = ShortcutLabelsFor(odd);
     EXPECT_FALSE(oddLabels.showMonitor);
     EXPECT_EQ(oddLabels.deviceNumber, L"");
-    EXPECT_EQ(oddLabels.colours, L"");
+    EXPECT_EQ(oddLabels.colourCount, L"");
 }
 
 TEST(ProgramBrowseRequest, AsksForAProgramWithTwoFilters) {

@@ -41,7 +41,7 @@ struct OpenDialog {
         EXPECT_TRUE(dialog.Create());
     }
     HWND Item(int id) const { return GetDlgItem(dialog.m_hWnd, id); }
-    std::wstring Text(int id) const { return dialog.GetDlgItemText(id); }
+    std::wstring Text(int id) const { return CWnd(Item(id)).GetWindowText(); }
     bool Shown(int id) const { return (GetWindowLongW(Item(id), GWL_STYLE) & WS_VISIBLE) != 0; }
     void Click(int id) {
         SendMessageW(dialog.m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(Item(id)));
@@ -55,7 +55,7 @@ ShortcutSettings Everything() {
     s.bitsPerPixel = 16;
     s.frequency = 75;
     s.deviceNumber = 1;
-    s.permanent = true;
+    s.updateRegistry = true;
     return s;
 }
 

@@ -5,12 +5,15 @@
 
 #include <memory>
 
-#include "app/PixmodeApp.h"
+#include "ControlReaders.h"
 #include "dialog/PixmodeDlg.h"
 #include "fakes/FakeDisplay.h"
+#include "fakes/FakeFileDialogs.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
 #include "fakes/FakeShell.h"
+#include "fakes/FakeShortcutPlatform.h"
+#include "fakes/FakeSystemRestart.h"
 #include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
@@ -28,7 +31,9 @@ protected:
     static inline FakeShell shell;
     static inline FakeScreenCaps screen;
     static inline std::vector<ShortcutSettings> handedOver;
-    static inline std::unique_ptr<CPixmodeApp> app;
+    static inline FakeSystemRestart restart;
+    static inline FakeFileDialogs files;
+    static inline FakeShortcutPlatform shortcuts;
     static inline std::unique_ptr<CPixmodeDlg> window;
 
     static void SetUpTestSuite() {
@@ -38,17 +43,17 @@ protected:
         display.AddAdapter(DISPLAY_DEVICE_MIRRORING_DRIVER, MakeMode(640, 480));
         display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(1024, 768, 32, 60),
                            {MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75), MakeMode(800, 600, 16, 60)});
-        app = std::make_unique<CPixmodeApp>();
         MainDialogActions actions;
-        actions.showAboutBox = [](HWND) {};
-        actions.launchUpdater = [](HWND, bool, HMODULE) {};
-        actions.showShortcutDialog = [](const ShortcutSettings& settings) { handedOver.push_back(settings); };
-        window = std::make_unique<CPixmodeDlg>(display, messages, shell, screen, actions);
+        actions.showAboutBox = [](HWND, IShell&) {};
+        actions.launchUpdater = [](IShell&, HWND, bool, HMODULE) {};
+        actions.showShortcutDialog = [](const ShortcutSettings& settings, IMessageBox&, IFileDialogs&,
+                                        IShortcutPlatform&) { handedOver.push_back(settings); };
+        window = std::make_unique<CPixmodeDlg>(
+            DialogServices{display, messages, shell, screen, restart, files, shortcuts}, false, actions);
         if (!window->Create()) window.reset();
     }
     static void TearDownTestSuite() {
         window.reset();
-        app.reset();
     }
 
     void SetUp() override {
@@ -73,7 +78,7 @@ protected:
     void SelectMode(int tableIndex) {
         const CListCtrl& list = window->GetModeList();
         list.SetItemState(-1, 0, LVIS_SELECTED);
-        for (int item = 0; item < list.GetItemCount(); ++item) {
+        for (int item = 0; item < ListItemCount(list.m_hWnd); ++item) {
             if (list.GetItemData(item) == tableIndex) list.SetItemState(item, LVIS_SELECTED, LVIS_SELECTED);
         }
     }
@@ -93,7 +98,7 @@ TEST_F(MainDialogShortcut, HandsOverTheSelectedModeWithoutFrequencyWhileTheFilte
     EXPECT_EQ(s.frequency, 0u);
     EXPECT_EQ(s.deviceNumber, 1);
     EXPECT_EQ(s.rotation, 0u);
-    EXPECT_FALSE(s.permanent);
+    EXPECT_FALSE(s.updateRegistry);
     EXPECT_TRUE(s.programPath.empty());
     EXPECT_FALSE(s.onlyWhenMaximized);
 }
@@ -112,7 +117,7 @@ TEST_F(MainDialogShortcut, HandsOverFrequencyPermanenceAndTheTurnedSize) {
     EXPECT_EQ(s.bitsPerPixel, 16u);
     EXPECT_EQ(s.frequency, 60u);
     EXPECT_EQ(s.rotation, 1u);
-    EXPECT_TRUE(s.permanent);
+    EXPECT_TRUE(s.updateRegistry);
     EXPECT_EQ(BuildShortcutArguments(s), L" -H600 -V800 -C65536 -F60 -M1 -O90 -U");
 }
 

@@ -26,7 +26,7 @@ TEST(ShortcutSettingsFromSelection, CopiesTheModeAndTheOptions) {
     EXPECT_EQ(s.frequency, 75u);
     EXPECT_EQ(s.deviceNumber, 2);
     EXPECT_EQ(s.rotation, 2u);
-    EXPECT_TRUE(s.permanent);
+    EXPECT_TRUE(s.updateRegistry);
     EXPECT_TRUE(s.programPath.empty());
     EXPECT_FALSE(s.onlyWhenMaximized);
 }
@@ -34,7 +34,7 @@ TEST(ShortcutSettingsFromSelection, CopiesTheModeAndTheOptions) {
 TEST(ShortcutSettingsFromSelection, FilterCheckedHandsOverNoFrequency) {
     ShortcutSettings s = ShortcutSettingsFromSelection(Mode(800, 600, 32, 60), false, true, 0, 0u);
     EXPECT_EQ(s.frequency, 0u);
-    EXPECT_FALSE(s.permanent);
+    EXPECT_FALSE(s.updateRegistry);
     EXPECT_EQ(s.deviceNumber, 0);
     EXPECT_EQ(BuildShortcutArguments(s), L" -H800 -V600 -C4294967296 -M0");
 }

@@ -44,7 +44,7 @@ void ExpectSameSettings(const ShortcutSettings& s, const ReadBack& back, const s
     }
     EXPECT_EQ(hasField(DM_DISPLAYORIENTATION), s.rotation != 0) << where;
     EXPECT_EQ(o.orientation, s.rotation) << where;
-    EXPECT_EQ(back.updateRegistry, s.permanent) << where;
+    EXPECT_EQ(back.updateRegistry, s.updateRegistry) << where;
     EXPECT_EQ(o.onlyWhenMaximized, s.onlyWhenMaximized) << where;
     EXPECT_FALSE(o.remaximize) << where;
     EXPECT_EQ(o.programCommandLine, ProgramCommandLineOf(s.programPath)) << where;
@@ -83,7 +83,7 @@ TEST(ShortcutRoundTrip, TheProgramReadsBackEverySettingItWasGiven) {
         s.frequency = Pick(random, frequencies);
         s.deviceNumber = Pick(random, devices);
         s.rotation = std::uniform_int_distribution<uint32_t>(0, 3)(random);
-        s.permanent = random() % 2 == 0;
+        s.updateRegistry = random() % 2 == 0;
         s.onlyWhenMaximized = random() % 2 == 0;
         const std::wstring folder = Pick(random, folders);
         s.programPath = folder.empty() && random() % 2 == 0 ? std::wstring() : folder + Pick(random, files);

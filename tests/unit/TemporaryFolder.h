@@ -11,35 +11,35 @@ public:
     TemporaryFolder(const std::wstring& name, size_t minimumLength, const std::wstring& step) {
         wchar_t temp[MAX_PATH + 1] = {};
         GetTempPathW(MAX_PATH + 1, temp);
-        path_ = temp + name + L" " + std::to_wstring(GetCurrentProcessId());
-        Create(path_);
-        while (path_.size() < minimumLength) {
-            path_ += L"\\" + step;
-            Create(path_);
+        m_path = temp + name + L" " + std::to_wstring(GetCurrentProcessId());
+        Create(m_path);
+        while (m_path.size() < minimumLength) {
+            m_path += L"\\" + step;
+            Create(m_path);
         }
     }
     ~TemporaryFolder() {
-        for (const std::wstring& file : files_) DeleteFileW(Long(file).c_str());
-        for (auto folder = folders_.rbegin(); folder != folders_.rend(); ++folder) {
+        for (const std::wstring& file : m_files) DeleteFileW(Long(file).c_str());
+        for (auto folder = m_folders.rbegin(); folder != m_folders.rend(); ++folder) {
             RemoveDirectoryW(Long(*folder).c_str());
         }
     }
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
-    const std::wstring& Path() const { return path_; }
+    const std::wstring& Path() const { return m_path; }
 
     // Copies source into the folder; returns the copy's path, empty when it could not be made.
     std::wstring Copy(const std::wstring& source, const std::wstring& name) {
-        const std::wstring target = path_ + L"\\" + name;
+        const std::wstring target = m_path + L"\\" + name;
         if (!CopyFileW(source.c_str(), Long(target).c_str(), FALSE)) return std::wstring();
-        files_.push_back(target);
+        m_files.push_back(target);
         return target;
     }
     // Remembers a file that something else writes into the folder.
     std::wstring Adopt(const std::wstring& name) {
-        files_.push_back(path_ + L"\\" + name);
-        return files_.back();
+        m_files.push_back(m_path + L"\\" + name);
+        return m_files.back();
     }
 
     // The "\\?\" form that lifts the usual length limit.
@@ -48,10 +48,10 @@ public:
 private:
     void Create(const std::wstring& folder) {
         CreateDirectoryW(Long(folder).c_str(), nullptr);
-        folders_.push_back(folder);
+        m_folders.push_back(folder);
     }
 
-    std::wstring path_;
-    std::vector<std::wstring> folders_;
-    std::vector<std::wstring> files_;
+    std::wstring m_path;
+    std::vector<std::wstring> m_folders;
+    std::vector<std::wstring> m_files;
 };

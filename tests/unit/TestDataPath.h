@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "about/ModuleFileName.h"
+#include "framework/ModulePath.h"
 
 inline std::wstring TestProgramPath() { return ModuleFileName(nullptr); }
 

@@ -20,11 +20,11 @@ public:
 
     INT_PTR Execute(HWND owner, const wchar_t* verb, const std::wstring& file, const wchar_t* parameters,
                     const wchar_t* directory, int show) override {
-        return shell_.Execute(owner, verb, file, parameters, directory, show);
+        return m_shell.Execute(owner, verb, file, parameters, directory, show);
     }
     bool ExecuteEx(SHELLEXECUTEINFOW& request) override {
         request.fMask |= SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC;
-        started = shell_.ExecuteEx(request);
+        started = m_shell.ExecuteEx(request);
         if (started && request.hProcess != nullptr) {
             WaitForSingleObject(request.hProcess, 60000);
             CloseHandle(request.hProcess);
@@ -33,7 +33,7 @@ public:
     }
 
 private:
-    Win32Shell shell_;
+    Win32Shell m_shell;
 };
 
 std::string FileText(const std::wstring& file) {

@@ -11,9 +11,9 @@ namespace {
 
 class CMemoryBitmap {
 public:
-    CMemoryBitmap(int width, int height) : width_(width), height_(height) {
-        screen_ = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen_);
+    CMemoryBitmap(int width, int height) : m_nWidth(width), m_nHeight(height) {
+        m_hScreen = GetDC(nullptr);
+        m_hDc = CreateCompatibleDC(m_hScreen);
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
         info.bmiHeader.biWidth = width;
@@ -21,37 +21,37 @@ public:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (bitmap_ != nullptr) old_ = SelectObject(dc_, bitmap_);
+        m_hBitmap = CreateDIBSection(m_hDc, &info, DIB_RGB_COLORS, &m_pBits, nullptr, 0);
+        if (m_hBitmap != nullptr) m_hOld = SelectObject(m_hDc, m_hBitmap);
     }
     ~CMemoryBitmap() {
-        if (old_ != nullptr) SelectObject(dc_, old_);
-        if (bitmap_ != nullptr) DeleteObject(bitmap_);
-        if (dc_ != nullptr) DeleteDC(dc_);
-        if (screen_ != nullptr) ReleaseDC(nullptr, screen_);
+        if (m_hOld != nullptr) SelectObject(m_hDc, m_hOld);
+        if (m_hBitmap != nullptr) DeleteObject(m_hBitmap);
+        if (m_hDc != nullptr) DeleteDC(m_hDc);
+        if (m_hScreen != nullptr) ReleaseDC(nullptr, m_hScreen);
     }
     CMemoryBitmap(const CMemoryBitmap&) = delete;
     CMemoryBitmap& operator=(const CMemoryBitmap&) = delete;
 
-    bool Valid() const { return bitmap_ != nullptr && bits_ != nullptr; }
-    HDC Dc() const { return dc_; }
-    HDC Screen() const { return screen_; }
+    bool Valid() const { return m_hBitmap != nullptr && m_pBits != nullptr; }
+    HDC Dc() const { return m_hDc; }
+    HDC Screen() const { return m_hScreen; }
     std::uint32_t Pixel(int x, int y) const {
-        return static_cast<const std::uint32_t*>(bits_)[static_cast<size_t>(y) * width_ + x];
+        return static_cast<const std::uint32_t*>(m_pBits)[static_cast<size_t>(y) * m_nWidth + x];
     }
     void Fill(std::uint32_t pixel) {
-        auto* pixels = static_cast<std::uint32_t*>(bits_);
-        for (size_t i = 0; i < static_cast<size_t>(width_) * height_; ++i) pixels[i] = pixel;
+        auto* pixels = static_cast<std::uint32_t*>(m_pBits);
+        for (size_t i = 0; i < static_cast<size_t>(m_nWidth) * m_nHeight; ++i) pixels[i] = pixel;
     }
 
 private:
-    int width_;
-    int height_;
-    HDC screen_ = nullptr;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    void* bits_ = nullptr;
+    int m_nWidth;
+    int m_nHeight;
+    HDC m_hScreen = nullptr;
+    HDC m_hDc = nullptr;
+    HBITMAP m_hBitmap = nullptr;
+    HGDIOBJ m_hOld = nullptr;
+    void* m_pBits = nullptr;
 };
 
 HWND FindIconControl(HWND box) {

@@ -42,56 +42,56 @@ std::string JsonString(const std::wstring& text) {
 }
 
 void JsonLine::Key(const char* key) {
-    body_ += body_.empty() ? "" : ", ";
-    body_ += "\"";
-    body_ += key;
-    body_ += "\": ";
+    m_body += m_body.empty() ? "" : ", ";
+    m_body += "\"";
+    m_body += key;
+    m_body += "\": ";
 }
 
 JsonLine& JsonLine::Add(const char* key, const std::wstring& value) {
     Key(key);
-    body_ += JsonString(value);
+    m_body += JsonString(value);
     return *this;
 }
 
 JsonLine& JsonLine::Add(const char* key, const char* value) {
     Key(key);
-    body_ += "\"";
-    body_ += value;
-    body_ += "\"";
+    m_body += "\"";
+    m_body += value;
+    m_body += "\"";
     return *this;
 }
 
 JsonLine& JsonLine::Add(const char* key, std::int64_t value) {
     Key(key);
-    body_ += std::to_string(value);
+    m_body += std::to_string(value);
     return *this;
 }
 
 JsonLine& JsonLine::Add(const char* key, bool value) {
     Key(key);
-    body_ += value ? "true" : "false";
+    m_body += value ? "true" : "false";
     return *this;
 }
 
 JsonLine& JsonLine::Add(const char* key, const std::vector<int>& values) {
     Key(key);
-    body_ += "[";
-    for (size_t i = 0; i < values.size(); ++i) body_ += (i ? ", " : "") + std::to_string(values[i]);
-    body_ += "]";
+    m_body += "[";
+    for (size_t i = 0; i < values.size(); ++i) m_body += (i ? ", " : "") + std::to_string(values[i]);
+    m_body += "]";
     return *this;
 }
 
 JsonLine& JsonLine::Add(const char* key, const std::vector<std::wstring>& values) {
     Key(key);
-    body_ += "[";
-    for (size_t i = 0; i < values.size(); ++i) body_ += (i ? ", " : "") + JsonString(values[i]);
-    body_ += "]";
+    m_body += "[";
+    for (size_t i = 0; i < values.size(); ++i) m_body += (i ? ", " : "") + JsonString(values[i]);
+    m_body += "]";
     return *this;
 }
 
 void JsonLine::Print() const {
-    const std::string line = "{" + body_ + "}\n";
+    const std::string line = "{" + m_body + "}\n";
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fflush(stdout);
 }

@@ -17,7 +17,7 @@ public:
 
 private:
     void Key(const char* key);
-    std::string body_;
+    std::string m_body;
 };
 
 // A wide string as a quoted JSON string in UTF-8.

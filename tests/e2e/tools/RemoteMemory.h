@@ -7,48 +7,48 @@
 class CProcessHandle {
 public:
     explicit CProcessHandle(DWORD processId)
-        : handle_(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
+        : m_hProcess(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
                                   PROCESS_QUERY_INFORMATION,
                               FALSE, processId)) {}
     ~CProcessHandle() {
-        if (handle_ != nullptr) CloseHandle(handle_);
+        if (m_hProcess != nullptr) CloseHandle(m_hProcess);
     }
     CProcessHandle(const CProcessHandle&) = delete;
     CProcessHandle& operator=(const CProcessHandle&) = delete;
-    HANDLE Get() const { return handle_; }
+    HANDLE Get() const { return m_hProcess; }
 
 private:
-    HANDLE handle_;
+    HANDLE m_hProcess;
 };
 
 class CRemoteBuffer {
 public:
     CRemoteBuffer(HANDLE process, std::size_t size)
-        : process_(process),
-          address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)),
-          size_(size) {}
+        : m_hProcess(process),
+          m_pAddress(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)),
+          m_nSize(size) {}
     ~CRemoteBuffer() {
-        if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (m_pAddress != nullptr) VirtualFreeEx(m_hProcess, m_pAddress, 0, MEM_RELEASE);
     }
     CRemoteBuffer(const CRemoteBuffer&) = delete;
     CRemoteBuffer& operator=(const CRemoteBuffer&) = delete;
 
-    bool Valid() const { return address_ != nullptr; }
-    void* Address() const { return address_; }
+    bool Valid() const { return m_pAddress != nullptr; }
+    void* Address() const { return m_pAddress; }
     // offset and size stay inside the buffer, or nothing is copied.
     bool Write(std::size_t offset, const void* data, std::size_t size) const {
-        if (offset > size_ || size > size_ - offset) return false;
-        return WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+        if (offset > m_nSize || size > m_nSize - offset) return false;
+        return WriteProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size,
                                   nullptr) != FALSE;
     }
     bool Read(std::size_t offset, void* data, std::size_t size) const {
-        if (offset > size_ || size > size_ - offset) return false;
-        return ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size,
+        if (offset > m_nSize || size > m_nSize - offset) return false;
+        return ReadProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size,
                                  nullptr) != FALSE;
     }
 
 private:
-    HANDLE process_;
-    void* address_;
-    std::size_t size_;
+    HANDLE m_hProcess;
+    void* m_pAddress;
+    std::size_t m_nSize;
 };

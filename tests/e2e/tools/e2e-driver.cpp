@@ -27,14 +27,14 @@ constexpr DWORD kPollMs = 50;
 class CArguments {
 public:
     CArguments(int argc, wchar_t** argv) {
-        for (int i = 2; i + 1 < argc; i += 2) values_[argv[i]] = argv[i + 1];
-        complete_ = (argc % 2) == 0;
+        for (int i = 2; i + 1 < argc; i += 2) m_values[argv[i]] = argv[i + 1];
+        m_bComplete = (argc % 2) == 0;
     }
-    bool Complete() const { return complete_; }
-    bool Has(const wchar_t* name) const { return values_.count(name) != 0; }
+    bool Complete() const { return m_bComplete; }
+    bool Has(const wchar_t* name) const { return m_values.count(name) != 0; }
     std::wstring Text(const wchar_t* name) const {
-        const auto found = values_.find(name);
-        return found == values_.end() ? std::wstring() : found->second;
+        const auto found = m_values.find(name);
+        return found == m_values.end() ? std::wstring() : found->second;
     }
     long long Number(const wchar_t* name, long long fallback) const {
         return Has(name) ? std::wcstoll(Text(name).c_str(), nullptr, 0) : fallback;
@@ -42,8 +42,8 @@ public:
     HWND Window() const { return ParseWindow(Text(L"--hwnd")); }
 
 private:
-    std::map<std::wstring, std::wstring> values_;
-    bool complete_ = false;
+    std::map<std::wstring, std::wstring> m_values;
+    bool m_bComplete = false;
 };
 
 int Fail(const wchar_t* reason) {

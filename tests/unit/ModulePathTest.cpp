@@ -4,7 +4,8 @@
 
 #include "TemporaryFolder.h"
 #include "TestDataPath.h"
-#include "about/ModuleFileName.h"
+#include "framework/ModulePath.h"
+#include "framework/WinApp.h"
 
 namespace {
 
@@ -32,6 +33,13 @@ TEST(ModuleFileName, NameLongerThanMaxPathIsNotCut) {
     EXPECT_EQ(name.substr(name.size() - 14), L"\\long path.dll");
 }
 
+TEST(ModuleFileName, AppInstanceIsTheRunningProgram) {
+    std::wstring path = ModuleFileName(AppInstance());
+    ASSERT_GT(path.size(), 4u);
+    EXPECT_EQ(path.substr(path.size() - 4), L".exe");
+    EXPECT_NE(path.find(L'\\'), std::wstring::npos);
+}
+
 TEST(ModuleFileName, UnknownModuleHasNoName) {
     EXPECT_EQ(ModuleFileName(reinterpret_cast<HMODULE>(0x10)), L"");
 }
@@ -45,4 +53,16 @@ TEST(ModuleFileName, FolderKeepsItsSeparator) {
         {L"", L""},
     };
     for (const auto& c : cases) EXPECT_EQ(FolderWithSeparator(c.path), c.folder) << c.path;
+}
+
+TEST(JoinPath, PutsExactlyOneBackslashBetween) {
+    const struct { std::wstring folder, name, expected; } cases[] = {
+        {L"C:\\Users\\me\\Desktop", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
+        {L"C:\\Users\\me\\Desktop\\", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
+        {L"C:\\Users\\me\\Desktop\\\\", L"\\x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
+        {L"C:\\", L"x.lnk", L"C:\\x.lnk"},
+        {L"", L"x.lnk", L"x.lnk"},
+        {std::wstring(300, L'a'), L"x.lnk", std::wstring(300, L'a') + L"\\x.lnk"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(JoinPath(c.folder, c.name), c.expected) << c.folder;
 }

@@ -1,4 +1,4 @@
-#include "about/ModuleFileName.h"
+#include "framework/ModulePath.h"
 
 #include <vector>
 
@@ -17,4 +17,13 @@ std::wstring ModuleFileName(HMODULE module) {
 std::wstring FolderWithSeparator(const std::wstring& path) {
     const size_t separator = path.find_last_of(L"\\/");
     return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    const size_t nameStart = name.find_first_not_of(L'\\');
+    const std::wstring tail = nameStart == std::wstring::npos ? std::wstring() : name.substr(nameStart);
+    if (folder.empty()) return tail;
+    const size_t folderEnd = folder.find_last_not_of(L'\\');
+    const std::wstring head = folderEnd == std::wstring::npos ? std::wstring() : folder.substr(0, folderEnd + 1);
+    return head + L'\\' + tail;
 }

@@ -1,8 +1,8 @@
 // Template 102 as the user meets it: the controls the dialog's code drives, their labels,
 // mnemonics, tab order and the rotation group.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "res/resource.h"
@@ -91,5 +91,5 @@ TEST(MainDialogTemplate, RotationButtonsFormOneGroupOfTheirOwn) {
         groups.back().push_back(IdOf(item));
     }
     const std::vector<int> rotation = {-1, IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270};
-    EXPECT_NE(std::find(groups.begin(), groups.end(), rotation), groups.end());
+    EXPECT_THAT(groups, testing::Contains(rotation));
 }

@@ -57,13 +57,10 @@ std::optional<DialogTemplate> ReadDialogTemplate(WORD id, LANGID language) {
     if (cursor.Read<WORD>() != 1 || cursor.Read<WORD>() != 0xFFFF) return std::nullopt;
     DialogTemplate dialog;
     cursor.Read<DWORD>();  // help id
-    dialog.exStyle = cursor.Read<DWORD>();
+    cursor.Read<DWORD>();  // extended style
     dialog.style = cursor.Read<DWORD>();
     const WORD count = cursor.Read<WORD>();
-    dialog.x = cursor.Read<short>();
-    dialog.y = cursor.Read<short>();
-    dialog.cx = cursor.Read<short>();
-    dialog.cy = cursor.Read<short>();
+    cursor.Skip(4 * sizeof(short));  // place and size
     cursor.ReadNameOrOrdinal();  // menu
     cursor.ReadNameOrOrdinal();  // class
     dialog.caption = cursor.ReadString();
@@ -78,12 +75,9 @@ std::optional<DialogTemplate> ReadDialogTemplate(WORD id, LANGID language) {
         cursor.AlignToDword();
         DialogItem item;
         cursor.Read<DWORD>();  // help id
-        item.exStyle = cursor.Read<DWORD>();
+        cursor.Read<DWORD>();  // extended style
         item.style = cursor.Read<DWORD>();
-        item.x = cursor.Read<short>();
-        item.y = cursor.Read<short>();
-        item.cx = cursor.Read<short>();
-        item.cy = cursor.Read<short>();
+        cursor.Skip(4 * sizeof(short));  // place and size
         item.id = static_cast<int>(cursor.Read<DWORD>());
         item.className = cursor.ReadNameOrOrdinal();
         item.text = cursor.ReadNameOrOrdinal();

@@ -1,5 +1,5 @@
 // Reads an extended dialog template from the module's resources, so tests can check captions,
-// fonts, controls, their order, positions and styles as the platform will see them.
+// fonts, controls, their order and styles as the platform will see them.
 #pragma once
 #include <windows.h>
 
@@ -9,8 +9,6 @@
 
 struct DialogItem {
     DWORD style = 0;
-    DWORD exStyle = 0;
-    short x = 0, y = 0, cx = 0, cy = 0;
     int id = 0;                  // -1 for an item without an id
     std::wstring className;      // "Button", "Static", ... for the predefined classes
     std::wstring text;
@@ -18,8 +16,6 @@ struct DialogItem {
 
 struct DialogTemplate {
     DWORD style = 0;
-    DWORD exStyle = 0;
-    short x = 0, y = 0, cx = 0, cy = 0;
     std::wstring caption;
     WORD pointSize = 0;
     std::wstring typeface;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <random>
@@ -89,6 +90,8 @@ private:
         return text;
     }
 
+public:
+    // A mode number, a number of any size and shape, junk or empty.
     std::wstring Value() {
         static const wchar_t* const blanks[] = {L"", L"", L" ", L"\t", L"  \n", L"\v\f\r", L"\x3000", L"\x00A0"};
         static const wchar_t* const signs[] = {L"", L"", L"+", L"-", L"+-", L"--"};
@@ -110,58 +113,98 @@ private:
         }
     }
 
+private:
     std::mt19937_64 random_;
 };
 
-// The program must read numbers exactly as the C runtime of the same build does.
-int32_t Expected32(const std::wstring& text) { return wcstol(text.c_str(), nullptr, 10); }
-int64_t Expected64(const std::wstring& text) { return _wcstoi64(text.c_str(), nullptr, 10); }
+bool IsOptionPrefix(wchar_t c) { return c == L'/' || c == L'-' || c == L'\\'; }
 
-// What the argument loop must have read, built straight from the option table.
-struct Expectation {
-    CommandLineOptions options;
-    bool updateRegistry = false;
+// Whether some argument is the option of this letter, compared as the platform upper-cases it.
+bool Given(const std::vector<std::wstring>& argv, wchar_t letter) {
+    for (size_t i = 1; i < argv.size(); ++i) {
+        if (argv[i].size() < 2 || !IsOptionPrefix(argv[i][0])) continue;
+        wchar_t upper = argv[i][1];
+        CharUpperBuffW(&upper, 1);
+        if (upper == letter) return true;
+    }
+    return false;
+}
+
+bool HasBareArgument(const std::vector<std::wstring>& argv) {
+    for (size_t i = 1; i < argv.size(); ++i) {
+        if (argv[i].empty() || !IsOptionPrefix(argv[i][0])) return true;
+    }
+    return false;
+}
+
+// A value, a field bit or a flag appears only when its letter is given, and a flag or a bit
+// whenever it is given.
+void ExpectOnlyGivenOptionsRead(const std::vector<std::wstring>& argv, const CommandLineOptions& o,
+                                bool updateRegistry, const std::string& where) {
+    const struct {
+        wchar_t letter;
+        DWORD bit;
+    } bits[] = {{L'C', DM_BITSPERPEL}, {L'F', DM_DISPLAYFREQUENCY}, {L'H', DM_PELSWIDTH},
+                {L'V', DM_PELSHEIGHT}, {L'O', DM_DISPLAYORIENTATION}};
+    DWORD known = DM_POSITION;
+    for (const auto& b : bits) {
+        EXPECT_EQ((o.fields & b.bit) != 0, Given(argv, b.letter)) << b.bit << " " << where;
+        known |= b.bit;
+    }
+    EXPECT_EQ(o.fields & ~known, 0u) << where;
+    EXPECT_EQ((o.fields & DM_POSITION) != 0, Given(argv, L'P') || Given(argv, L'S')) << where;
+    EXPECT_EQ(o.makePrimary, Given(argv, L'P')) << where;
+    EXPECT_EQ(o.makeSole, Given(argv, L'S')) << where;
+    EXPECT_EQ(o.quiet, Given(argv, L'Q')) << where;
+    EXPECT_EQ(o.onlyWhenMaximized, Given(argv, L'R')) << where;
+    EXPECT_EQ(updateRegistry, Given(argv, L'U')) << where;
+    EXPECT_EQ(o.monitorNumber.has_value(), Given(argv, L'M')) << where;
+    EXPECT_EQ(o.modeNumber.has_value(), HasBareArgument(argv)) << where;
+    EXPECT_TRUE(!o.remaximize || o.onlyWhenMaximized) << where;
+    EXPECT_TRUE(!(o.listWindows || o.windowNumber) || Given(argv, L'W')) << where;
+    EXPECT_TRUE(o.programCommandLine.empty() || Given(argv, L'X')) << where;
+    EXPECT_TRUE(o.windowTitle.empty() || Given(argv, L'T')) << where;
+    EXPECT_TRUE(o.colourCount == 0 || Given(argv, L'C')) << where;
+    EXPECT_TRUE(o.frequency == 0 || Given(argv, L'F')) << where;
+    EXPECT_TRUE(o.width == 0 || Given(argv, L'H')) << where;
+    EXPECT_TRUE(o.height == 0 || Given(argv, L'V')) << where;
+    EXPECT_TRUE(o.orientation == 0 || Given(argv, L'O')) << where;
+}
+
+// A known option appended at the end, and what it must change in what the arguments before it read.
+struct Appended {
+    std::wstring argument;
+    std::function<void(CommandLineOptions&)> change;
 };
 
-Expectation ExpectedOptions(const std::vector<std::wstring>& argv) {
-    Expectation e;
-    CommandLineOptions& o = e.options;
-    for (size_t i = 1; i < argv.size(); ++i) {
-        const std::wstring& a = argv[i];
-        if (a.empty() || (a[0] != L'/' && a[0] != L'-' && a[0] != L'\\')) {
-            o.modeNumber = Expected32(a);
-            continue;
-        }
-        if (a.size() < 2) continue;
-        wchar_t letter = a[1];
-        CharUpperBuffW(&letter, 1);
-        const std::wstring value = a.substr(2);
-        switch (letter) {
-        case L'C': o.colourCount = static_cast<uint64_t>(Expected64(value)); o.fields |= DM_BITSPERPEL; break;
-        case L'F': o.frequency = Expected32(value); o.fields |= DM_DISPLAYFREQUENCY; break;
-        case L'H': o.width = Expected32(value); o.fields |= DM_PELSWIDTH; break;
-        case L'V': o.height = Expected32(value); o.fields |= DM_PELSHEIGHT; break;
-        case L'M': o.monitorNumber = Expected32(value); break;
-        case L'O': {
-            const int32_t degrees = Expected32(value);
-            o.orientation = degrees == 90 ? 1 : degrees == 180 ? 2 : degrees == 270 ? 3 : 0;
-            o.fields |= DM_DISPLAYORIENTATION;
-            break;
-        }
-        case L'P': o.makePrimary = true; o.fields |= DM_POSITION; break;
-        case L'S': o.makeSole = true; o.fields |= DM_POSITION; break;
-        case L'Q': o.quiet = true; break;
-        case L'U': e.updateRegistry = true; break;
-        case L'R': o.onlyWhenMaximized = true; if (!value.empty() && value[0] == L'1') o.remaximize = true; break;
-        case L'T': o.windowTitle = value; break;
-        case L'X': o.programCommandLine = value; break;
-        case L'W':
-            if (!value.empty() && value[0] == L'-') o.listWindows = true; else o.windowNumber = Expected32(value);
-            break;
-        default: break;
-        }
+// Numbers read as the C runtime of the same build reads them.
+Appended AppendedOption(ArgumentSource& source) {
+    const std::wstring value = source.Value();
+    const int32_t number = wcstol(value.c_str(), nullptr, 10);
+    switch (source.Below(12)) {
+    case 0: return {L"-H" + value, [=](CommandLineOptions& o) { o.width = number; o.fields |= DM_PELSWIDTH; }};
+    case 1: return {L"/v" + value, [=](CommandLineOptions& o) { o.height = number; o.fields |= DM_PELSHEIGHT; }};
+    case 2:
+        return {L"\\F" + value, [=](CommandLineOptions& o) { o.frequency = number; o.fields |= DM_DISPLAYFREQUENCY; }};
+    case 3: return {L"-m" + value, [=](CommandLineOptions& o) { o.monitorNumber = number; }};
+    case 4: {
+        const uint64_t count = static_cast<uint64_t>(_wcstoi64(value.c_str(), nullptr, 10));
+        return {L"-C" + value, [=](CommandLineOptions& o) { o.colourCount = count; o.fields |= DM_BITSPERPEL; }};
     }
-    return e;
+    case 5: {
+        // A leading blank keeps a mode number that starts with a sign from reading as an option.
+        const std::wstring bare = L" " + value;
+        const int32_t mode = wcstol(bare.c_str(), nullptr, 10);
+        return {bare, [=](CommandLineOptions& o) { o.modeNumber = mode; }};
+    }
+    case 6:
+        return {L"-O270", [](CommandLineOptions& o) { o.orientation = DMDO_270; o.fields |= DM_DISPLAYORIENTATION; }};
+    case 7: return {L"-TLast title", [](CommandLineOptions& o) { o.windowTitle = L"Last title"; }};
+    case 8: return {L"/Xlast.exe -a", [](CommandLineOptions& o) { o.programCommandLine = L"last.exe -a"; }};
+    case 9: return {L"-R1", [](CommandLineOptions& o) { o.onlyWhenMaximized = o.remaximize = true; }};
+    case 10: return {L"-W-", [](CommandLineOptions& o) { o.listWindows = true; }};
+    default: return {L"-q", [](CommandLineOptions& o) { o.quiet = true; }};
+    }
 }
 
 std::wstring Shown(const std::vector<std::wstring>& argv) {
@@ -357,13 +400,23 @@ TEST(RandomCommandLines, ParseRunAndComposeBackStaySound) {
 
         bool updateRegistry = false;
         const CommandLineOptions parsed = ReadArguments(argv, updateRegistry);
-        const Expectation want = ExpectedOptions(argv);
-        ExpectSameOptions(parsed, want.options, where);
-        EXPECT_EQ(updateRegistry, want.updateRegistry) << where;
+        ExpectOnlyGivenOptionsRead(argv, parsed, updateRegistry, where);
+
+        // The last of repeated options wins, and no option undoes what the others read.
+        const Appended appended = AppendedOption(source);
+        std::vector<std::wstring> longer = argv;
+        longer.push_back(appended.argument);
+        CommandLineOptions want = parsed;
+        appended.change(want);
+        bool longerUpdateRegistry = false;
+        ExpectSameOptions(ReadArguments(longer, longerUpdateRegistry), want,
+                          where + " then " + testing::PrintToString(appended.argument.substr(0, 80)));
+        EXPECT_EQ(longerUpdateRegistry, updateRegistry) << where;
 
         ScriptedRun scripted(source);
         const StartupRun run = scripted.Run(argv);
-        ExpectSameOptions(run.options, want.options, where);
+        ExpectSameOptions(run.options, parsed, where);
+        EXPECT_EQ(scripted.updateRegistry, updateRegistry) << where;
         ExpectSoundRun(scripted, run, where);
 
         ExpectShortcutReadsBack(SettingsFrom(run, scripted.updateRegistry), where);

@@ -7,32 +7,29 @@
 #include "display/DisplaySettings.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
+#include "res/resource.h"
 
 const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns{{
-    {L"Mode", 9},
-    {L"Screen Area", 12},
-    {L"Colours", 19},
-    {L"Refresh Rate", 8},
+    {IDS_COLUMN_MODE, 9},
+    {IDS_COLUMN_SCREEN_AREA, 12},
+    {IDS_COLUMN_COLOURS, 19},
+    {IDS_COLUMN_REFRESH_RATE, 8},
 }};
 
 std::wstring ColourLabel(DWORD bitsPerPel) {
     switch (bitsPerPel) {
-    case 4: return L"16";
-    case 8: return L"256";
-    case 15: return L"High Colour (15-bit)";
-    case 16: return L"High Colour (16-bit)";
-    case 24: return L"True colour (24-bit)";
-    case 32: return L"True colour (32-bit)";
-    default: return UnsignedText(bitsPerPel) + L" bpp";
+    case 4: return LoadResString(IDS_COLOURS_4);
+    case 8: return LoadResString(IDS_COLOURS_8);
+    case 15: return LoadResString(IDS_COLOURS_15);
+    case 16: return LoadResString(IDS_COLOURS_16);
+    case 24: return LoadResString(IDS_COLOURS_24);
+    case 32: return LoadResString(IDS_COLOURS_32);
+    default: return FormatResString(IDS_COLOURS_OTHER, {UnsignedText(bitsPerPel)});
     }
 }
 
 std::wstring ScreenAreaLabel(DWORD width, DWORD height) {
-    std::wstring text = UnsignedText(width);
-    text.reserve(text.size() + 3 + 10);  // one allocation for the whole label
-    text += L" x ";
-    text += UnsignedText(height);
-    return text;
+    return FormatResString(IDS_SCREEN_AREA, {UnsignedText(width), UnsignedText(height)});
 }
 
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
@@ -46,8 +43,6 @@ bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
 }
 
 namespace {
-const wchar_t kCurrentModeUnreadable[] = L"Failed to get current device mode settings";
-
 // The mode the refill compares the enumerated modes with.
 ScreenMode ReadCurrentMode(IDisplaySettings& display, IScreenCaps& screen, IMessageBox& messages,
                            const wchar_t* deviceName) {
@@ -59,15 +54,15 @@ ScreenMode ReadCurrentMode(IDisplaySettings& display, IScreenCaps& screen, IMess
             read = display.EnumSettingsEx(deviceName, ENUM_REGISTRY_SETTINGS, mode, EDS_RAWMODE);
         }
         if (read) return {mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel, mode.dmDisplayFrequency};
-        messages.Show(kCurrentModeUnreadable, MB_OK);
+        messages.Show(LoadResString(IDS_CURRENT_MODE_UNREADABLE), MB_OK);
     }
     return screen.Read();
 }
 
 std::wstring FrequencyLabel(DWORD frequency, bool matches, bool filterOn) {
-    if (IsHardwareDefaultFrequency(frequency)) return L"Hardware Default";
+    if (IsHardwareDefaultFrequency(frequency)) return LoadResString(IDS_HARDWARE_DEFAULT);
     if (filterOn && !matches) return std::wstring();
-    return UnsignedText(frequency) + L" Hertz";
+    return FormatResString(IDS_FREQUENCY, {UnsignedText(frequency)});
 }
 }  // namespace
 

@@ -18,7 +18,7 @@ using ModeTable = std::vector<DEVMODEW>;
 enum ModeColumn { ModeColumnNumber, ModeColumnScreenArea, ModeColumnColours, ModeColumnRefreshRate, ModeColumnCount };
 
 struct ModeColumnDefinition {
-    const wchar_t* title;
+    UINT titleId;  // string-table entry of the header text
     int widthInCharacters;
 };
 extern const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns;

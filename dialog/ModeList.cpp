@@ -16,20 +16,32 @@ const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns{{
     {IDS_COLUMN_REFRESH_RATE, 8},
 }};
 
-std::wstring ColourLabel(DWORD bitsPerPel) {
-    switch (bitsPerPel) {
-    case 4: return LoadResString(IDS_COLOURS_4);
-    case 8: return LoadResString(IDS_COLOURS_8);
-    case 15: return LoadResString(IDS_COLOURS_15);
-    case 16: return LoadResString(IDS_COLOURS_16);
-    case 24: return LoadResString(IDS_COLOURS_24);
-    case 32: return LoadResString(IDS_COLOURS_32);
-    default: return FormatResString(IDS_COLOURS_OTHER, {UnsignedText(bitsPerPel)});
-    }
+namespace {
+constexpr std::array<DWORD, 6> kNamedDepths{4, 8, 15, 16, 24, 32};
+}  // namespace
+
+ModeLabels::ModeLabels()
+    : screenArea_(LoadResString(IDS_SCREEN_AREA)),
+      namedDepths_{LoadResString(IDS_COLOURS_4),  LoadResString(IDS_COLOURS_8),  LoadResString(IDS_COLOURS_15),
+                   LoadResString(IDS_COLOURS_16), LoadResString(IDS_COLOURS_24), LoadResString(IDS_COLOURS_32)},
+      otherDepth_(LoadResString(IDS_COLOURS_OTHER)),
+      frequency_(LoadResString(IDS_FREQUENCY)),
+      hardwareDefault_(LoadResString(IDS_HARDWARE_DEFAULT)) {}
+
+std::wstring ModeLabels::ScreenArea(DWORD width, DWORD height) const {
+    return FormatText(screenArea_, {UnsignedText(width), UnsignedText(height)});
 }
 
-std::wstring ScreenAreaLabel(DWORD width, DWORD height) {
-    return FormatResString(IDS_SCREEN_AREA, {UnsignedText(width), UnsignedText(height)});
+std::wstring ModeLabels::Colours(DWORD bitsPerPel) const {
+    for (size_t depth = 0; depth < kNamedDepths.size(); ++depth) {
+        if (kNamedDepths[depth] == bitsPerPel) return namedDepths_[depth];
+    }
+    return FormatText(otherDepth_, {UnsignedText(bitsPerPel)});
+}
+
+std::wstring ModeLabels::Frequency(DWORD frequency) const {
+    if (IsHardwareDefaultFrequency(frequency)) return hardwareDefault_;
+    return FormatText(frequency_, {UnsignedText(frequency)});
 }
 
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
@@ -59,10 +71,10 @@ ScreenMode ReadCurrentMode(IDisplaySettings& display, IScreenCaps& screen, IMess
     return screen.Read();
 }
 
-std::wstring FrequencyLabel(DWORD frequency, bool matches, bool filterOn) {
-    if (IsHardwareDefaultFrequency(frequency)) return LoadResString(IDS_HARDWARE_DEFAULT);
-    if (filterOn && !matches) return std::wstring();
-    return FormatResString(IDS_FREQUENCY, {UnsignedText(frequency)});
+// Empty for a mode the filter hides.
+std::wstring FrequencyLabel(const ModeLabels& labels, DWORD frequency, bool matches, bool filterOn) {
+    if (filterOn && !matches && !IsHardwareDefaultFrequency(frequency)) return std::wstring();
+    return labels.Frequency(frequency);
 }
 }  // namespace
 
@@ -77,6 +89,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
     if (contents.rotationEnabled && reported <= 3) contents.checkedRotation = static_cast<int>(reported);
 
     const ScreenMode current = ReadCurrentMode(display, screen, messages, deviceName);
+    const ModeLabels labels;
 
     int currentRow = -1;
     int bestRow = -1;
@@ -88,7 +101,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
 
         const DWORD frequency = mode.dmDisplayFrequency;
         const bool matches = current.frequency == 0 || current.frequency == frequency;
-        std::wstring frequencyLabel = FrequencyLabel(frequency, matches, filterOn);
+        std::wstring frequencyLabel = FrequencyLabel(labels, frequency, matches, filterOn);
         if (!IsHardwareDefaultFrequency(frequency) && !matches) contents.filterEnabled = true;
 
         const int row = static_cast<int>(contents.rows.size());
@@ -98,8 +111,8 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
         }
         if (!frequencyLabel.empty()) {
             contents.rows.push_back({modeNumber,
-                                     {UnsignedText(modeNumber), ScreenAreaLabel(mode.dmPelsWidth, mode.dmPelsHeight),
-                                      ColourLabel(mode.dmBitsPerPel), std::move(frequencyLabel)}});
+                                     {UnsignedText(modeNumber), labels.ScreenArea(mode.dmPelsWidth, mode.dmPelsHeight),
+                                      labels.Colours(mode.dmBitsPerPel), std::move(frequencyLabel)}});
             if (bestRow < 0 || IsBetterMode(mode, contents.table[bestMode])) {
                 bestRow = row;
                 bestMode = modeNumber;

@@ -23,8 +23,22 @@ struct ModeColumnDefinition {
 };
 extern const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns;
 
-std::wstring ColourLabel(DWORD bitsPerPel);
-std::wstring ScreenAreaLabel(DWORD width, DWORD height);
+// The item texts of the mode list, from string-table entries read once for a whole refill.
+class ModeLabels {
+public:
+    ModeLabels();
+    std::wstring ScreenArea(DWORD width, DWORD height) const;
+    std::wstring Colours(DWORD bitsPerPel) const;
+    // The hardware default frequency has a label of its own.
+    std::wstring Frequency(DWORD frequency) const;
+
+private:
+    std::wstring screenArea_;
+    std::array<std::wstring, 6> namedDepths_;  // 4, 8, 15, 16, 24 and 32 bits per pixel
+    std::wstring otherDepth_;
+    std::wstring frequency_;
+    std::wstring hardwareDefault_;
+};
 
 // At equal width and height the colour depth decides before the refresh rate.
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best);

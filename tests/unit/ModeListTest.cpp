@@ -178,7 +178,7 @@ TEST(ModeList, IdenticalLookingModesStayApart) {
     EXPECT_EQ(contents.table[1].dmDisplayFlags, static_cast<DWORD>(DM_INTERLACED));
 }
 
-TEST(ModeList, ColourLabels) {
+TEST(ModeLabels, ColoursByDepth) {
     const struct {
         DWORD bits;
         std::wstring label;
@@ -189,7 +189,8 @@ TEST(ModeList, ColourLabels) {
         {32, LoadResString(IDS_COLOURS_32)},                {64, FormatResString(IDS_COLOURS_OTHER, {L"64"})},
         {0, FormatResString(IDS_COLOURS_OTHER, {L"0"})},
     };
-    for (const auto& c : cases) EXPECT_EQ(ColourLabel(c.bits), c.label) << c.bits;
+    const ModeLabels labels;
+    for (const auto& c : cases) EXPECT_EQ(labels.Colours(c.bits), c.label) << c.bits;
 }
 
 TEST(ModeList, EmptyDeviceSelectsNothingAndDisablesTheFilter) {

@@ -15,7 +15,8 @@ constexpr DWORD kSoleModeFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL |
 
 std::wstring RequestedModeText(const DEVMODEW& mode) {
     return FormatResString(IDS_REQUESTED_MODE, {UnsignedText(mode.dmPelsWidth), UnsignedText(mode.dmPelsHeight),
-                                                UnsignedText(mode.dmBitsPerPel), UnsignedText(mode.dmDisplayFrequency)});
+                                                UnsignedText(mode.dmBitsPerPel),
+                                                UnsignedText(mode.dmDisplayFrequency)});
 }
 
 }  // namespace

@@ -19,7 +19,9 @@ std::wstring SystemMessageText(HRESULT code) {
 std::wstring ComErrorText(HRESULT code, const std::wstring& systemText) {
     if (!systemText.empty()) return systemText;
     const uint32_t value = static_cast<uint32_t>(code);
-    if (value >= 0x80040201u && value <= 0x8004FFFFu) return FormatResString(IDS_IDISPATCH_ERROR, {UnsignedText(value - 0x80040200u)});
+    if (value >= 0x80040201u && value <= 0x8004FFFFu) {
+        return FormatResString(IDS_IDISPATCH_ERROR, {UnsignedText(value - 0x80040200u)});
+    }
     return FormatResString(IDS_UNKNOWN_ERROR, {HexText(value, true)});
 }
 

@@ -150,7 +150,8 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
     EXPECT_EQ(Column(1), (Texts{FormatResString(IDS_SCREEN_AREA, {L"800", L"600"}),
                                 FormatResString(IDS_SCREEN_AREA, {L"1024", L"768"}),
                                 FormatResString(IDS_SCREEN_AREA, {L"640", L"480"})}));
-    EXPECT_EQ(Column(2), (Texts{LoadResString(IDS_COLOURS_32), LoadResString(IDS_COLOURS_32), LoadResString(IDS_COLOURS_16)}));
+    const std::wstring trueColour = LoadResString(IDS_COLOURS_32);
+    EXPECT_EQ(Column(2), (Texts{trueColour, trueColour, LoadResString(IDS_COLOURS_16)}));
     EXPECT_EQ(Column(3), (Texts{hertz60, hertz60, hertz60}));
     EXPECT_EQ(ItemData(), (std::vector<LPARAM>{0, 2, 4}));
     EXPECT_EQ(dialog->GetModeTable().size(), 5u);

@@ -272,7 +272,8 @@ void ExpectSoundRun(const ScriptedRun& s, const StartupRun& run, const std::stri
     for (const ShownBox& box : s.messages.shown) {
         EXPECT_EQ(box.type, static_cast<UINT>(MB_OK)) << where;
         EXPECT_FALSE(box.plain) << where;
-        bool known = box.text == LoadResString(IDS_BAD_MONITOR_NUMBER) || box.text == LoadResString(IDS_NO_SAVED_MODE) ||
+        bool known = box.text == LoadResString(IDS_BAD_MONITOR_NUMBER) ||
+                     box.text == LoadResString(IDS_NO_SAVED_MODE) ||
                      box.text == LoadResString(IDS_NO_CURRENT_SETTINGS) ||
                      box.text == needMonitor || (o.modeNumber && box.text == badMode);
         if (!changes.empty() && changes.back().result != DISP_CHANGE_SUCCESSFUL) {

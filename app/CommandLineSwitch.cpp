@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "dialog/ModeSwitch.h"
 #include "display/DisplayRecords.h"
 #include "display/DisplaySettings.h"
 #include "framework/MessageBox.h"
@@ -11,8 +12,9 @@
 namespace {
 
 std::wstring RequestedModeText(const DEVMODEW& mode) {
-    return L"Res:\t" + UnsignedText(mode.dmPelsWidth) + L" x " + UnsignedText(mode.dmPelsHeight) + L"\nColours:\t" +
-           UnsignedText(mode.dmBitsPerPel) + L" bpp\nFreq:\t" + UnsignedText(mode.dmDisplayFrequency) + L" Hz";
+    return FormatResString(IDS_REQUESTED_MODE, {UnsignedText(mode.dmPelsWidth), UnsignedText(mode.dmPelsHeight),
+                                                UnsignedText(mode.dmBitsPerPel),
+                                                UnsignedText(mode.dmDisplayFrequency)});
 }
 
 }  // namespace
@@ -35,8 +37,7 @@ std::wstring CommandLineSwitch::ResolveDevice(const std::optional<int32_t>& moni
     if (!monitorNumber) return std::wstring();
     DISPLAY_DEVICEW record = PreparedDisplayDevice();
     if (!m_display.EnumDevices(nullptr, static_cast<DWORD>(*monitorNumber), record, 0)) {
-        Warn(L"Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
-             L"The operation will continue with the default monitor");
+        Warn(LoadResString(IDS_BAD_MONITOR_NUMBER));
         return std::wstring();
     }
     // A mirroring driver is no display of its own: the default device is used, silently.
@@ -49,8 +50,7 @@ DEVMODEW CommandLineSwitch::ReadSavedMode(const wchar_t* device) {
     if (m_display.EnumSettings(device, ENUM_CURRENT_SETTINGS, mode)) return mode;
     mode = PreparedDevMode();
     if (m_display.EnumSettings(device, ENUM_REGISTRY_SETTINGS, mode)) return mode;
-    Warn(L"Failed to get current or registry settings.\n\n"
-         L"Please report this to us and let us know your current graphics configuration");
+    Warn(LoadResString(IDS_NO_SAVED_MODE));
     mode.dmPelsHeight = 0;
     return mode;
 }
@@ -58,12 +58,12 @@ DEVMODEW CommandLineSwitch::ReadSavedMode(const wchar_t* device) {
 void CommandLineSwitch::SwitchToModeNumber(int32_t modeNumber, bool quiet, CommandLineState& state) {
     // The number goes to the service as given: -1 and -2 read the current and the stored mode.
     if (!m_display.EnumSettings(nullptr, static_cast<DWORD>(modeNumber), state.requestedMode)) {
-        Warn(FormatResString(IDS_BAD_MODE_NUMBER, SignedText(modeNumber)));
+        Warn(FormatResString(IDS_BAD_MODE_NUMBER, {SignedText(modeNumber)}));
         return;
     }
     const LONG result = m_display.ChangeSettings(&state.requestedMode, state.changeFlags);
     if (result != DISP_CHANGE_SUCCESSFUL && !quiet) {
-        Warn(ReplaceFirst(LoadResString(IDS_CHANGE_FAILED), L"%d", SignedText(result)));
+        Warn(ChangeFailedText(result));
     }
 }
 
@@ -128,7 +128,7 @@ void CommandLineSwitch::BuildRequestedMode(const CommandLineOptions& options, DW
 void CommandLineSwitch::SwitchToRequestedMode(const CommandLineOptions& options, DWORD fields,
                                               CommandLineState& state) {
     if (!state.HasSavedMode()) {
-        Warn(L"Can't get current settings.\n\nThis shouldn't happen - bad driver perhaps?");
+        Warn(LoadResString(IDS_NO_CURRENT_SETTINGS));
         return;
     }
     BuildRequestedMode(options, fields, state);
@@ -138,6 +138,6 @@ void CommandLineSwitch::SwitchToRequestedMode(const CommandLineOptions& options,
     if (deferred) return;
     const LONG result = m_display.ChangeSettingsEx(state.Device(), &state.requestedMode, state.changeFlags);
     if (result != DISP_CHANGE_SUCCESSFUL && !options.quiet) {
-        Warn(FormatResString(IDS_CHANGE_REQUEST_FAILED, RequestedModeText(state.requestedMode)));
+        Warn(FormatResString(IDS_CHANGE_REQUEST_FAILED, {RequestedModeText(state.requestedMode)}));
     }
 }

@@ -1,6 +1,7 @@
 #include "app/ForegroundWatcher.h"
 
 #include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 constexpr DWORD kPollMs = 500;
@@ -22,7 +23,7 @@ void RestoreSavedMode(const CommandLineState& state, const RunServices& services
     DEVMODEW mode = state.savedMode;
     const LONG result = services.display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
     if (result != DISP_CHANGE_SUCCESSFUL) {
-        services.messages.ShowPlain(SignedText(result), L"Failed to restore original resolution", MB_OK);
+        services.messages.ShowPlain(SignedText(result), LoadResString(IDS_RESTORE_FAILED), MB_OK);
     }
 }
 

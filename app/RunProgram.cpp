@@ -5,6 +5,8 @@
 #include "app/ForegroundWatcher.h"
 #include "app/ScopedHandle.h"
 #include "app/WindowChoice.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 constexpr DWORD kInputIdleLimitMs = 30000;
@@ -24,8 +26,9 @@ void RunProgram(const CommandLineOptions& options, const CommandLineState& state
     std::vector<wchar_t> commandLine = CommandLineBuffer(options.programCommandLine);
     if (!processes.StartProcess(nullptr, commandLine, false, 0, nullptr, nullptr, startup, info)) {
         const DWORD error = processes.LastError();
-        services.messages.Show(L"Could not run " + TextOf(commandLine) + L"\n\n" + processes.SystemErrorText(error),
-                               MB_OK | MB_ICONINFORMATION);
+        services.messages.Show(
+            FormatResString(IDS_RUN_FAILED, {TextOf(commandLine), processes.SystemErrorText(error)}),
+            MB_OK | MB_ICONINFORMATION);
         return;
     }
     ScopedHandle process(processes, info.hProcess);

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 constexpr DWORD kSearchStepMs = 400;
@@ -53,22 +54,18 @@ std::wstring ReadText(Read read) {
 }  // namespace
 
 std::wstring WindowListMessage(const std::vector<HWND>& candidates, bool autoChoice, IWindowServices& windows) {
-    std::wstring text = L"Multiple windows have been found when Pixmode launched your application.\n";
-    if (autoChoice) {
-        text += L"Pixmode has been unable to determine which would be the best one to use, so you need to specify "
-                L"the one you think is the best option.\n\n";
-    }
-    text += L"\nAdd the following command line option to force Pixmode to use a specific window from the list "
-            L"below.\n\t-Wn (where n is the window number)\n\n";
+    std::wstring text = LoadResString(IDS_WINDOWS_FOUND);
+    if (autoChoice) text += LoadResString(IDS_NO_BEST_WINDOW);
+    text += LoadResString(IDS_WINDOW_OPTION);
+    const std::wstring line = LoadResString(IDS_WINDOW_LINE);
     for (size_t number = 0; number < candidates.size(); ++number) {
         const HWND window = candidates[number];
         const std::wstring title = ReadText<kTitleCapacity>(
             [&](wchar_t* buffer, int capacity) { return windows.WindowText(window, buffer, capacity); });
         const std::wstring className = ReadText<kClassCapacity>(
             [&](wchar_t* buffer, int capacity) { return windows.ClassName(window, buffer, capacity); });
-        text += L"Window " + UnsignedText(number) + L": Text \"" + title + L"\", Class \"" + className +
-                L"\"), Style " + HexText(Style(windows, window)) + L", ExStyle " + HexText(ExStyle(windows, window)) +
-                L"\n";
+        text += FormatText(line, {UnsignedText(number), title, className, HexText(Style(windows, window)),
+                                   HexText(ExStyle(windows, window))});
     }
     return text;
 }

@@ -4,6 +4,7 @@
 #include "display/DisplaySettings.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 // Each staged change is recorded twice on purpose; the second result is the one that counts.
@@ -26,15 +27,13 @@ void StageAndCommit(IDisplaySettings& display, IMessageBox& messages, std::vecto
         const DWORD flags = prepare(device);
         const LONG result = StageTwice(display, device, flags);
         if (result != DISP_CHANGE_SUCCESSFUL) {
-            // Built piece by piece: a device name is shown as it is, never read as a format.
-            messages.Show(L"Failed to ChangeDisplaySettingsEx for device '" + device.DeviceName + L"'. Error: " +
-                              SignedText(result),
-                          MB_OK);
+            // The device name is inserted as it is; it is never read as a format.
+            messages.Show(FormatResString(IDS_STAGE_FAILED, {device.DeviceName, SignedText(result)}), MB_OK);
             return;
         }
     }
     if (display.ChangeSettings(nullptr, 0) != DISP_CHANGE_SUCCESSFUL) {
-        messages.Show(L"Failed to ChangeDisplaySettings for set", MB_OK);
+        messages.Show(LoadResString(IDS_COMMIT_FAILED), MB_OK);
     } else if (!quiet) {
         messages.Show(successText, MB_OK);
     }

@@ -2,11 +2,13 @@
 
 #include "display/DisplaySettings.h"
 #include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 void ExtendDesktop(IDisplaySettings& display, IMessageBox& messages, const std::wstring& deviceName,
                    const DEVMODEW* selectedMode, bool changeGlobally) {
     if (selectedMode == nullptr) {
-        messages.Show(L"No video mode selected", MB_OK);
+        messages.Show(LoadResString(IDS_NO_MODE_SELECTED), MB_OK);
         return;
     }
     const DWORD flags = changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;

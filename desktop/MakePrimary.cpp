@@ -4,14 +4,12 @@
 #include "desktop/DesktopStaging.h"
 #include "framework/MessageBox.h"
 #include "framework/Shell.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 void OfferControlPanel(IMessageBox& messages, IShell& shell, HWND owner) {
-    const int answer = messages.Show(
-        L"The selected device is not currently in the set of displays used in your desktop.\n\n"
-        L"Would you like to use the Control Panel, Display Properties to arrange this display to be part of "
-        L"your desktop?",
-        MB_YESNO);
+    const int answer = messages.Show(LoadResString(IDS_PRIMARY_NOT_IN_DESKTOP), MB_YESNO);
     if (answer == IDYES) shell.Execute(owner, nullptr, L"Control", L"desk.cpl,Display,3", nullptr, SW_SHOWNORMAL);
 }
 }  // namespace
@@ -25,11 +23,11 @@ void MakePrimary(IDisplaySettings& display, IMessageBox& messages, IShell& shell
         return;
     }
     if (target->StateFlags & DISPLAY_DEVICE_REMOVABLE) {
-        if (!quiet) messages.Show(L"The device is removable. It can't be made the primary", MB_OK);
+        if (!quiet) messages.Show(LoadResString(IDS_PRIMARY_REMOVABLE), MB_OK);
         return;
     }
     if (target->StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE) {
-        if (!quiet) messages.Show(L"The device already is the primary", MB_OK);
+        if (!quiet) messages.Show(LoadResString(IDS_ALREADY_PRIMARY), MB_OK);
         return;
     }
     // The origin moves to the target: every device shifts by its old position.
@@ -43,5 +41,5 @@ void MakePrimary(IDisplaySettings& display, IMessageBox& messages, IShell& shell
         if ((device.StateFlags & DISPLAY_DEVICE_PRIMARY_DEVICE) == 0) flags |= CDS_SET_PRIMARY;
         return flags;
     };
-    StageAndCommit(display, messages, devices, prepare, L"Your primary desktop device has been changed", quiet);
+    StageAndCommit(display, messages, devices, prepare, LoadResString(IDS_PRIMARY_CHANGED), quiet);
 }

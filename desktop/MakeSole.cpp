@@ -4,6 +4,8 @@
 #include "desktop/DesktopStaging.h"
 #include "display/DisplayRecords.h"
 #include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 // The target moves to the origin as primary, with the requested values the mask names.
@@ -43,14 +45,11 @@ void MakeSole(IDisplaySettings& display, IMessageBox& messages, const std::wstri
     std::vector<DesktopDevice> devices = CollectDesktopDevices(display, DesktopCollection::AllButMirroring);
     const DesktopDevice* target = FindDesktopDevice(devices, deviceName);
     if (target == nullptr) {
-        messages.Show(L"The selected device is not currently in the set of displays used in your desktop. You need "
-                      L"to make this display part of your desktop before it can be made the primary device of the "
-                      L"desktop.",
-                      MB_OK);
+        messages.Show(LoadResString(IDS_SOLE_NOT_IN_DESKTOP), MB_OK);
         return;
     }
     if (target->StateFlags & DISPLAY_DEVICE_REMOVABLE) {
-        if (!quiet) messages.Show(L"The device is removable. It can't be made the sole monitor", MB_OK);
+        if (!quiet) messages.Show(LoadResString(IDS_SOLE_REMOVABLE), MB_OK);
         return;
     }
     auto prepare = [&](DesktopDevice& device) -> DWORD {
@@ -60,5 +59,5 @@ void MakeSole(IDisplaySettings& display, IMessageBox& messages, const std::wstri
         KeepNonDefaultFrequency(device.Mode);
         return flags;
     };
-    StageAndCommit(display, messages, devices, prepare, L"Your single primary device has been changed", quiet);
+    StageAndCommit(display, messages, devices, prepare, LoadResString(IDS_SOLE_CHANGED), quiet);
 }

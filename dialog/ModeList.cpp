@@ -7,32 +7,41 @@
 #include "display/DisplaySettings.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
+#include "res/resource.h"
 
 const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns{{
-    {L"Mode", 9},
-    {L"Screen Area", 12},
-    {L"Colours", 19},
-    {L"Refresh Rate", 8},
+    {IDS_COLUMN_MODE, 9},
+    {IDS_COLUMN_SCREEN_AREA, 12},
+    {IDS_COLUMN_COLOURS, 19},
+    {IDS_COLUMN_REFRESH_RATE, 8},
 }};
 
-std::wstring ColourLabel(DWORD bitsPerPixel) {
-    switch (bitsPerPixel) {
-    case 4: return L"16";
-    case 8: return L"256";
-    case 15: return L"High Colour (15-bit)";
-    case 16: return L"High Colour (16-bit)";
-    case 24: return L"True colour (24-bit)";
-    case 32: return L"True colour (32-bit)";
-    default: return UnsignedText(bitsPerPixel) + L" bpp";
-    }
+namespace {
+constexpr std::array<DWORD, 6> kNamedDepths{4, 8, 15, 16, 24, 32};
+}  // namespace
+
+ModeLabels::ModeLabels()
+    : m_screenArea(LoadResString(IDS_SCREEN_AREA)),
+      m_namedDepths{LoadResString(IDS_COLOURS_4),  LoadResString(IDS_COLOURS_8),  LoadResString(IDS_COLOURS_15),
+                   LoadResString(IDS_COLOURS_16), LoadResString(IDS_COLOURS_24), LoadResString(IDS_COLOURS_32)},
+      m_otherDepth(LoadResString(IDS_COLOURS_OTHER)),
+      m_frequency(LoadResString(IDS_FREQUENCY)),
+      m_hardwareDefault(LoadResString(IDS_HARDWARE_DEFAULT)) {}
+
+std::wstring ModeLabels::ScreenArea(DWORD width, DWORD height) const {
+    return FormatText(m_screenArea, {UnsignedText(width), UnsignedText(height)});
 }
 
-std::wstring ScreenAreaLabel(DWORD width, DWORD height) {
-    std::wstring text = UnsignedText(width);
-    text.reserve(text.size() + 3 + 10);  // one allocation for the whole label
-    text += L" x ";
-    text += UnsignedText(height);
-    return text;
+std::wstring ModeLabels::Colours(DWORD bitsPerPixel) const {
+    for (size_t depth = 0; depth < kNamedDepths.size(); ++depth) {
+        if (kNamedDepths[depth] == bitsPerPixel) return m_namedDepths[depth];
+    }
+    return FormatText(m_otherDepth, {UnsignedText(bitsPerPixel)});
+}
+
+std::wstring ModeLabels::Frequency(DWORD frequency) const {
+    if (IsHardwareDefaultFrequency(frequency)) return m_hardwareDefault;
+    return FormatText(m_frequency, {UnsignedText(frequency)});
 }
 
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
@@ -46,8 +55,6 @@ bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
 }
 
 namespace {
-const wchar_t kCurrentModeUnreadable[] = L"Failed to get current device mode settings";
-
 // The mode the refill compares the enumerated modes with.
 ScreenMode ReadCurrentMode(IDisplaySettings& display, IScreenCaps& screen, IMessageBox& messages,
                            const wchar_t* deviceName) {
@@ -59,15 +66,15 @@ ScreenMode ReadCurrentMode(IDisplaySettings& display, IScreenCaps& screen, IMess
             read = display.EnumSettingsEx(deviceName, ENUM_REGISTRY_SETTINGS, mode, EDS_RAWMODE);
         }
         if (read) return {mode.dmPelsWidth, mode.dmPelsHeight, mode.dmBitsPerPel, mode.dmDisplayFrequency};
-        messages.Show(kCurrentModeUnreadable, MB_OK);
+        messages.Show(LoadResString(IDS_CURRENT_MODE_UNREADABLE), MB_OK);
     }
     return screen.Read();
 }
 
-std::wstring FrequencyLabel(DWORD frequency, bool matches, bool filterOn) {
-    if (IsHardwareDefaultFrequency(frequency)) return L"Hardware Default";
-    if (filterOn && !matches) return std::wstring();
-    return UnsignedText(frequency) + L" Hertz";
+// Empty for a mode the filter hides.
+std::wstring FrequencyLabel(const ModeLabels& labels, DWORD frequency, bool matches, bool filterOn) {
+    if (filterOn && !matches && !IsHardwareDefaultFrequency(frequency)) return std::wstring();
+    return labels.Frequency(frequency);
 }
 }  // namespace
 
@@ -85,6 +92,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
                               const wchar_t* deviceName, bool filterOn) {
     ModeListContents contents;
     const ScreenMode current = ReadCurrentMode(display, screen, messages, deviceName);
+    const ModeLabels labels;
 
     int currentRow = -1;
     int bestRow = -1;
@@ -96,7 +104,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
 
         const DWORD frequency = mode.dmDisplayFrequency;
         const bool matches = current.frequency == 0 || current.frequency == frequency;
-        std::wstring frequencyLabel = FrequencyLabel(frequency, matches, filterOn);
+        std::wstring frequencyLabel = FrequencyLabel(labels, frequency, matches, filterOn);
         if (!IsHardwareDefaultFrequency(frequency) && !matches) contents.filterEnabled = true;
 
         const int row = static_cast<int>(contents.rows.size());
@@ -106,8 +114,8 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
         }
         if (!frequencyLabel.empty()) {
             contents.rows.push_back({modeNumber,
-                                     {UnsignedText(modeNumber), ScreenAreaLabel(mode.dmPelsWidth, mode.dmPelsHeight),
-                                      ColourLabel(mode.dmBitsPerPel), std::move(frequencyLabel)}});
+                                     {UnsignedText(modeNumber), labels.ScreenArea(mode.dmPelsWidth, mode.dmPelsHeight),
+                                      labels.Colours(mode.dmBitsPerPel), std::move(frequencyLabel)}});
             if (bestRow < 0 || IsBetterMode(mode, contents.table[bestMode])) {
                 bestRow = row;
                 bestMode = modeNumber;

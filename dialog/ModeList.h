@@ -18,13 +18,27 @@ using ModeTable = std::vector<DEVMODEW>;
 enum ModeColumn { ModeColumnNumber, ModeColumnScreenArea, ModeColumnColours, ModeColumnRefreshRate, ModeColumnCount };
 
 struct ModeColumnDefinition {
-    const wchar_t* title;
+    UINT titleId;  // string-table entry of the header text
     int widthInCharacters;
 };
 extern const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns;
 
-std::wstring ColourLabel(DWORD bitsPerPixel);
-std::wstring ScreenAreaLabel(DWORD width, DWORD height);
+// The item texts of the mode list, from string-table entries read once for a whole refill.
+class ModeLabels {
+public:
+    ModeLabels();
+    std::wstring ScreenArea(DWORD width, DWORD height) const;
+    std::wstring Colours(DWORD bitsPerPixel) const;
+    // The hardware default frequency has a label of its own.
+    std::wstring Frequency(DWORD frequency) const;
+
+private:
+    std::wstring m_screenArea;
+    std::array<std::wstring, 6> m_namedDepths;  // 4, 8, 15, 16, 24 and 32 bits per pixel
+    std::wstring m_otherDepth;
+    std::wstring m_frequency;
+    std::wstring m_hardwareDefault;
+};
 
 // At equal width and height the colour depth decides before the refresh rate.
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best);

@@ -19,6 +19,8 @@ std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked) {
     return std::nullopt;
 }
 
+std::wstring ChangeFailedText(LONG result) { return FormatResString(IDS_CHANGE_FAILED, {SignedText(result)}); }
+
 DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally) {
     if (!changePermanent) return 0;
     return changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;
@@ -53,6 +55,6 @@ bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart
         restart.RequestRestart();
         return false;
     }
-    messages.Show(ReplaceFirst(LoadResString(IDS_CHANGE_FAILED), L"%d", SignedText(result)), MB_OK);
+    messages.Show(ChangeFailedText(result), MB_OK);
     return false;
 }

@@ -27,6 +27,9 @@ const DEVMODEW* ModeAt(const ModeTable& table, int index);
 // The first checked of the rotation buttons 0°, 90°, 180°, 270° as orientation 0 to 3.
 std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked);
 
+// The message for a mode change that the platform refused with result.
+std::wstring ChangeFailedText(LONG result);
+
 // The change flags of the two check boxes: storing for all users only counts when storing at all.
 DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally);
 

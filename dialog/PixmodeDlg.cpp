@@ -113,7 +113,8 @@ void CPixmodeDlg::SetUpModeList() {
     const int average = AverageCharWidth(m_modeList.m_hWnd);
     for (int column = 0; column < ModeColumnCount; ++column) {
         const ModeColumnDefinition& definition = kModeColumns[static_cast<size_t>(column)];
-        m_modeList.InsertColumn(column, definition.title, LVCFMT_LEFT, definition.widthInCharacters * average);
+        m_modeList.InsertColumn(column, LoadResString(definition.titleId), LVCFMT_LEFT,
+                                definition.widthInCharacters * average);
     }
 }
 

@@ -10,19 +10,30 @@ std::wstring LoadResString(UINT id) {
     return std::wstring(text, static_cast<size_t>(length));
 }
 
-std::wstring FormatResString(UINT id, const std::wstring& insert) {
-    std::wstring text = LoadResString(id);
-    const std::wstring marker = L"%1";
-    for (size_t at = text.find(marker); at != std::wstring::npos; at = text.find(marker, at + insert.size())) {
-        text.replace(at, marker.size(), insert);
+std::wstring FormatText(const std::wstring& format, const std::vector<std::wstring>& inserts) {
+    std::wstring text;
+    text.reserve(format.size());
+    size_t nextInTurn = 0;
+    for (size_t at = 0; at < format.size(); ++at) {
+        const wchar_t kind = at + 1 < format.size() ? format[at + 1] : L'\0';
+        size_t insert = inserts.size();
+        if (format[at] == L'%' && kind >= L'1' && kind <= L'9') {
+            insert = static_cast<size_t>(kind - L'1');
+        } else if (format[at] == L'%' && (kind == L'd' || kind == L's' || kind == L'u' || kind == L'x')) {
+            insert = nextInTurn++;
+        }
+        if (insert < inserts.size()) {
+            text += inserts[insert];
+            ++at;
+        } else {
+            text += format[at];
+        }
     }
     return text;
 }
 
-std::wstring ReplaceFirst(std::wstring text, const std::wstring& placeholder, const std::wstring& value) {
-    size_t at = text.find(placeholder);
-    if (at != std::wstring::npos) text.replace(at, placeholder.size(), value);
-    return text;
+std::wstring FormatResString(UINT id, const std::vector<std::wstring>& inserts) {
+    return FormatText(LoadResString(id), inserts);
 }
 
 namespace {

@@ -4,15 +4,20 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The text of a string-table entry of the program's module; empty when there is none.
 std::wstring LoadResString(UINT id);
 
-// The framework's "%1" insert: every "%1" in the entry's text is replaced by insert.
-std::wstring FormatResString(UINT id, const std::wstring& insert);
+// Fills the placeholders of a message text with inserts, each already written out: "%1" to "%9"
+// stand for the insert of that number, wherever and however often they appear, and "%d", "%s",
+// "%u" and "%x" take the inserts in turn from the first, in the order they appear. Inserted text
+// is never scanned again, so a "%d" or "%1" inside a device name or path stays as it is. A
+// placeholder without its insert, and any other "%" sequence, is kept unchanged.
+std::wstring FormatText(const std::wstring& format, const std::vector<std::wstring>& inserts);
 
-// Replaces the first occurrence of placeholder (such as "%d") in text by value.
-std::wstring ReplaceFirst(std::wstring text, const std::wstring& placeholder, const std::wstring& value);
+// The string-table entry id filled by FormatText.
+std::wstring FormatResString(UINT id, const std::vector<std::wstring>& inserts);
 
 // Decimal texts of the widths the messages use.
 std::wstring SignedText(long long value);

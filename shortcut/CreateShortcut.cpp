@@ -29,25 +29,9 @@ HRESULT Win32ShortcutPlatform::WriteLink(const std::wstring& target, const std::
     return CreateShellLink(target, arguments, linkFile, description, iconFile);
 }
 
-std::wstring FillPlaceholders(const std::wstring& format, const std::vector<std::wstring>& values) {
-    std::wstring text;
-    size_t next = 0;
-    for (size_t at = 0; at < format.size(); ++at) {
-        const wchar_t kind = at + 1 < format.size() ? format[at + 1] : L'\0';
-        const bool placeholder = format[at] == L'%' && (kind == L's' || kind == L'd' || kind == L'u');
-        if (placeholder && next < values.size()) {
-            text += values[next++];
-            ++at;
-        } else {
-            text += format[at];
-        }
-    }
-    return text;
-}
-
 std::wstring ShortcutDescription(const ShortcutSettings& settings) {
-    return FillPlaceholders(LoadResString(IDS_SHORTCUT_DESCRIPTION),
-                            {settings.programPath, UnsignedText(settings.width), UnsignedText(settings.height)});
+    return FormatResString(IDS_SHORTCUT_DESCRIPTION,
+                           {settings.programPath, UnsignedText(settings.width), UnsignedText(settings.height)});
 }
 
 bool CreateShortcut(ShortcutSettings& settings, bool onlyWhenMaximizedChecked, IShortcutPlatform& platform,

@@ -4,7 +4,6 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "shortcut/ShortcutSettings.h"
 
@@ -32,11 +31,6 @@ public:
     HRESULT WriteLink(const std::wstring& target, const std::wstring& arguments, const std::wstring& linkFile,
                       const std::wstring& description, const std::wstring& iconFile) override;
 };
-
-// Fills the "%s", "%d" and "%u" placeholders of a format text from left to right with values,
-// each already written out. Inserted text is never scanned again, so a "%d" inside a path stays.
-// Placeholders beyond the values, and any other "%" sequence, are kept as they are.
-std::wstring FillPlaceholders(const std::wstring& format, const std::vector<std::wstring>& values);
 
 // The link's comment: string 1 filled with the program path, the width and the height.
 std::wstring ShortcutDescription(const ShortcutSettings& settings);

@@ -4,6 +4,7 @@
 
 #include "framework/Strings.h"
 #include "framework/SystemMessage.h"
+#include "res/resource.h"
 
 std::wstring SystemMessageText(HRESULT code) {
     std::wstring text = SystemErrorText(static_cast<DWORD>(code));
@@ -18,10 +19,12 @@ std::wstring SystemMessageText(HRESULT code) {
 std::wstring ComErrorText(HRESULT code, const std::wstring& systemText) {
     if (!systemText.empty()) return systemText;
     const uint32_t value = static_cast<uint32_t>(code);
-    if (value >= 0x80040201u && value <= 0x8004FFFFu) return L"IDispatch error #" + UnsignedText(value - 0x80040200u);
-    return L"Unknown error 0x" + HexText(value, true);
+    if (value >= 0x80040201u && value <= 0x8004FFFFu) {
+        return FormatResString(IDS_IDISPATCH_ERROR, {UnsignedText(value - 0x80040200u)});
+    }
+    return FormatResString(IDS_UNKNOWN_ERROR, {HexText(value, true)});
 }
 
 std::wstring ShortcutFailureMessage(HRESULT code) {
-    return L"Failed to save the shortcut\n\n" + ComErrorText(code, SystemMessageText(code));
+    return FormatResString(IDS_SHORTCUT_SAVE_FAILED, {ComErrorText(code, SystemMessageText(code))});
 }

@@ -7,7 +7,7 @@
 
 ShortcutLabels ShortcutLabelsFor(const ShortcutSettings& settings) {
     ShortcutLabels labels;
-    labels.resolution = UnsignedText(settings.width) + L" x " + UnsignedText(settings.height);
+    labels.resolution = FormatResString(IDS_SCREEN_AREA, {UnsignedText(settings.width), UnsignedText(settings.height)});
     const uint64_t colourCount = ColourCountFromBits(settings.bitsPerPixel);
     if (colourCount != 0) labels.colourCount = UnsignedText(colourCount);
     labels.showHz = settings.frequency != 0;
@@ -23,7 +23,7 @@ ShortcutLabels ShortcutLabelsFor(const ShortcutSettings& settings) {
 FileDialogRequest ProgramBrowseRequest() {
     FileDialogRequest request;
     request.title = LoadResString(IDS_SHORTCUT_BROWSE_TITLE);
-    request.filters = {{L"Programs", L"*.exe"}, {L"All Files", L"*.*"}};
+    request.filters = {{LoadResString(IDS_FILTER_PROGRAMS), L"*.exe"}, {LoadResString(IDS_FILTER_ALL_FILES), L"*.*"}};
     request.flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     return request;
 }

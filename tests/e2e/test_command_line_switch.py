@@ -3,12 +3,9 @@ import pytest
 
 import xrandr
 from driver import IDOK
+from resources import text
 
-FAILED_SWITCH = ("Could not change to the specified display settings.\n\n"
-                 "Res:\t12345 x 777\nColours:\t32 bpp\nFreq:\t{rate} Hz")
 FIRST, SECOND = r"\\.\DISPLAY1", r"\\.\DISPLAY2"
-BAD_MONITOR = ("Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
-               "The operation will continue with the default monitor")
 
 
 @pytest.fixture(autouse=True)
@@ -20,13 +17,14 @@ def known_start(rig):
     return modes
 
 
-def expect_box(driver, text):
+def expect_box(driver, expected):
     """The program's one warning box with exactly this text."""
     # Windows process ids under Wine are not the Linux ones: find the box by class and caption
     # (the fixture ends every run a test leaves behind, so no older box is left).
     box = driver.wait_message_box(timeout=20)
     assert box is not None, "no message box captioned Pixmode appeared"
-    assert (box["caption"], box["text"], box["buttons"], box["icon"]) == ("Pixmode", text, [IDOK], "warning")
+    assert (box["caption"], box["text"], box["buttons"], box["icon"]) == \
+        (text("IDS_APP_TITLE"), expected, [IDOK], "warning")
     return box
 
 
@@ -81,7 +79,7 @@ def test_monitor_number_switches_the_second_output(rig, pixmode, known_start):
 
 def test_invalid_monitor_number_warns_then_switches_the_default_output(rig, driver, pixmode, known_start):
     process = pixmode.start("-M9", "-H800", "-V600")
-    box = expect_box(driver, BAD_MONITOR)
+    box = expect_box(driver, text("IDS_BAD_MONITOR_NUMBER"))
     # Nothing has changed while the warning waits.
     assert xrandr.current_modes(rig.env) == known_start
     press_ok_and_wait(driver, process, box)
@@ -97,7 +95,7 @@ def test_impossible_size_shows_what_was_asked_for_and_changes_nothing(rig, drive
     before = xrandr.current_modes(rig.env)
     process = pixmode.start("-H12345", "-V777")
     # The current rate is requested again, so the message names it.
-    box = expect_box(driver, FAILED_SWITCH.format(rate=rate))
+    box = expect_box(driver, text("IDS_CHANGE_REQUEST_FAILED", text("IDS_REQUESTED_MODE", 12345, 777, 32, rate)))
     press_ok_and_wait(driver, process, box)
     assert xrandr.current_modes(rig.env) == before
 
@@ -120,7 +118,7 @@ def test_mode_number_switches_the_default_output_even_with_a_monitor_number(rig,
 
 def test_unknown_mode_number_is_named_in_the_message(rig, driver, pixmode, known_start):
     process = pixmode.start("99999")
-    box = expect_box(driver, "Can't use display mode 99999")
+    box = expect_box(driver, text("IDS_BAD_MODE_NUMBER", 99999))
     press_ok_and_wait(driver, process, box)
     assert xrandr.current_modes(rig.env) == known_start
 

@@ -11,16 +11,12 @@ import pytest
 
 import xrandr
 from driver import IDCANCEL, IDOK
+from resources import ID, text
 
 FIRST, SECOND = r"\\.\DISPLAY1", r"\\.\DISPLAY2"
 ATTACHED = 0x1
-CHANGE_PERMANENT, DEVICE_LIST, MODE_LIST, SWITCH, EXTEND = 1005, 1007, 1009, 1012, 1043
-TRUE_COLOUR = "True colour (32-bit)"
-
-BAD_MONITOR = ("Failed to EnumDisplayDevices - you may have specified an invalid monitor number.\n\n"
-               "The operation will continue with the default monitor")
-NEED_MONITOR = "The /P & /S options require a valid monitor number with option /M"
-STAGING_FAILED = "Failed to ChangeDisplaySettingsEx for device '{device}'. Error: -2"
+CHANGE_PERMANENT, DEVICE_LIST, MODE_LIST = ID["IDC_CHANGE_PERMANENT"], ID["IDC_DEVICE_LIST"], ID["IDC_MODE_LIST"]
+SWITCH, EXTEND = ID["IDC_SWITCH"], ID["IDC_EXTEND"]
 
 
 @pytest.fixture(autouse=True)
@@ -52,11 +48,11 @@ def wait_until(condition, timeout=10.0):
     return True
 
 
-def read_box(driver, text):
+def read_box(driver, expected):
     """The program's one OK box, which must say exactly this."""
     box = driver.wait_message_box(timeout=20)
-    assert box is not None, f"no message box captioned Pixmode appeared (expected {text!r})"
-    assert (box["text"], box["buttons"], box["icon"]) == (text, [IDOK], "warning")
+    assert box is not None, f"no message box captioned Pixmode appeared (expected {expected!r})"
+    assert (box["text"], box["buttons"], box["icon"]) == (expected, [IDOK], "warning")
     return box
 
 
@@ -75,7 +71,7 @@ def test_make_sole_with_a_size_then_switches_the_name_it_resolved(rig, driver, p
         pixmode.run(*args, "-Q", timeout=20)
     else:
         process = pixmode.start(*args)
-        box = read_box(driver, "Your single primary device has been changed")
+        box = read_box(driver, text("IDS_SOLE_CHANGED"))
         # The arrangement is committed before the message says so: the second output alone, at the
         # origin, in the requested size with the current rate.
         sole = xrandr.current_modes(rig.env)
@@ -106,7 +102,7 @@ def test_make_sole_with_a_size_then_switches_the_name_it_resolved(rig, driver, p
 def test_refused_staging_names_the_device_and_commits_nothing(rig, driver, pixmode, known_start, stored_modes,
                                                               args, refused, staged_first):
     process = pixmode.start(*args)
-    box = read_box(driver, STAGING_FAILED.format(device=refused))
+    box = read_box(driver, text("IDS_STAGE_FAILED", refused, -2))
     dismiss(driver, box)
     process.wait(timeout=20)
     assert xrandr.current_modes(rig.env) == known_start
@@ -126,7 +122,7 @@ def test_make_primary_of_the_primary_changes_nothing(rig, driver, pixmode, known
         pixmode.run("-M0", "-P", "-Q", timeout=20)
     else:
         process = pixmode.start("-M0", "-P")
-        dismiss(driver, read_box(driver, "The device already is the primary"))
+        dismiss(driver, read_box(driver, text("IDS_ALREADY_PRIMARY")))
         process.wait(timeout=20)
     assert xrandr.current_modes(rig.env) == known_start
     assert {name: stored(d) for name, d in adapters(driver).items()} == {
@@ -136,9 +132,9 @@ def test_make_primary_of_the_primary_changes_nothing(rig, driver, pixmode, known
 @pytest.mark.parametrize("option", ["-P", "-S"])
 def test_unknown_monitor_number_warns_then_refuses_the_desktop_option(rig, driver, pixmode, known_start, option):
     process = pixmode.start("-M7", option)
-    first = read_box(driver, BAD_MONITOR)
+    first = read_box(driver, text("IDS_BAD_MONITOR_NUMBER"))
     dismiss(driver, first)
-    second = read_box(driver, NEED_MONITOR)
+    second = read_box(driver, text("IDS_NEED_MONITOR_NUMBER"))
     assert second["hwnd"] != first["hwnd"]
     dismiss(driver, second)
     process.wait(timeout=20)
@@ -163,7 +159,7 @@ def close_dialog(driver, process, dialog):
 def select_mode(driver, dialog, width, height, rate):
     """Selects the mode list's 32-bit row of that size and rate; returns its mode number."""
     _, rows = driver.listview(dialog, MODE_LIST)
-    wanted = [f"{width} x {height}", TRUE_COLOUR, f"{rate} Hertz"]
+    wanted = [text("IDS_SCREEN_AREA", width, height), text("IDS_COLOURS_32"), text("IDS_FREQUENCY", rate)]
     row = next((r for r in rows if r["cells"][1:] == wanted), None)
     assert row is not None, f"no row {wanted} among {[r['cells'] for r in rows]}"
     driver.select_row(dialog, MODE_LIST, row["row"])
@@ -190,7 +186,7 @@ def wait_box_over(driver, dialog, timeout=20.0):
     pytest.fail("no message box appeared over the dialog")
 
 
-@pytest.mark.parametrize("button, message", [(EXTEND, "No video mode selected"), (SWITCH, None)])
+@pytest.mark.parametrize("button, message", [(EXTEND, text("IDS_NO_MODE_SELECTED")), (SWITCH, None)])
 def test_without_a_selected_mode_extend_says_so_and_switch_does_nothing(rig, driver, pixmode, known_start,
                                                                         stored_modes, button, message):
     process, dialog = open_dialog(driver, pixmode)

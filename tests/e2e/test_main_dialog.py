@@ -4,19 +4,17 @@ the current refresh rate. A screenshot of the dialog is left in the build folder
 import pytest
 
 from driver import IDCANCEL, DriverError
+from resources import ID, text
 
-DEVICE_DESCRIPTION, DEVICE_NUMBER, MONITOR_NAMES = 1011, 1037, 1042
-REFRESH_FILTER, DEVICE_LIST, MODE_LIST = 1004, 1007, 1009
-ROTATE_0 = 1038
+DEVICE_DESCRIPTION, DEVICE_NUMBER = ID["IDC_DEVICE_DESCRIPTION"], ID["IDC_DEVICE_NUMBER"]
+MONITOR_NAMES, REFRESH_FILTER = ID["IDC_MONITOR_NAMES"], ID["IDC_REFRESH_FILTER"]
+DEVICE_LIST, MODE_LIST, ROTATE_0 = ID["IDC_DEVICE_LIST"], ID["IDC_MODE_LIST"], ID["IDC_ROTATE_0"]
 MESSAGE_TEXT = 0xFFFF
 PRIMARY = 0x4
 
-COLOURS = {4: "16", 8: "256", 15: "High Colour (15-bit)", 16: "High Colour (16-bit)",
-           24: "True colour (24-bit)", 32: "True colour (32-bit)"}
-
-
 def colour_label(bpp):
-    return COLOURS.get(bpp, f"{bpp} bpp")
+    named = f"IDS_COLOURS_{bpp}"
+    return text(named) if named in ID else text("IDS_COLOURS_OTHER", bpp)
 
 
 def filtered_rows(modes, current):
@@ -28,8 +26,9 @@ def filtered_rows(modes, current):
         hardware_default = rate in (0, 1)
         if not (matches or hardware_default):
             continue
-        label = "Hardware Default" if hardware_default else f"{rate} Hertz"
-        rows.append([str(mode["index"]), f"{mode['width']} x {mode['height']}", colour_label(mode["bpp"]), label])
+        label = text("IDS_HARDWARE_DEFAULT") if hardware_default else text("IDS_FREQUENCY", rate)
+        rows.append([str(mode["index"]), text("IDS_SCREEN_AREA", mode["width"], mode["height"]),
+                     colour_label(mode["bpp"]), label])
         if matches and (mode["width"], mode["height"], mode["bpp"]) == \
                 (current["width"], current["height"], current["bpp"]):
             current_mode = mode["index"]
@@ -66,7 +65,8 @@ def test_main_dialog_shows_both_adapters_and_the_filtered_modes(rig, driver, mai
     assert driver.control(main_dialog, REFRESH_FILTER)["checked"] == 1
 
     headers, rows = driver.listview(main_dialog, MODE_LIST)
-    assert headers == ["Mode", "Screen Area", "Colours", "Refresh Rate"]
+    assert headers == [text("IDS_COLUMN_MODE"), text("IDS_COLUMN_SCREEN_AREA"), text("IDS_COLUMN_COLOURS"),
+                       text("IDS_COLUMN_REFRESH_RATE")]
     expected, current_mode = filtered_rows(driver.modes(adapter["name"]), adapter)
     assert expected, "the primary adapter lists no mode"
     assert [row["cells"] for row in rows] == expected

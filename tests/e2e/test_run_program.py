@@ -7,6 +7,7 @@ import pytest
 
 import xrandr
 from driver import IDOK
+from resources import text
 
 ORIGINAL = (1024, 768)
 REQUESTED = (800, 600)
@@ -116,8 +117,8 @@ def test_program_that_cannot_be_started_is_reported_and_the_saved_mode_comes_bac
     process = pixmode.start("-Q", "-H800", "-V600", f"-X{missing} --flag")
     box = driver.wait_message_box(timeout=20)
     assert box is not None, "no message box captioned Pixmode appeared"
-    assert box["text"].rstrip("\r\n") == f"Could not run {missing} --flag\n\nFile not found."
-    assert (box["caption"], box["buttons"], box["icon"]) == ("Pixmode", [IDOK], "information")
+    assert box["text"].rstrip("\r\n") == text("IDS_RUN_FAILED", f"{missing} --flag", "File not found.")
+    assert (box["caption"], box["buttons"], box["icon"]) == (text("IDS_APP_TITLE"), [IDOK], "information")
     # The requested mode was applied before the run; the box waits.
     assert primary_size(rig) == REQUESTED
     driver.click(box["hwnd"], IDOK)

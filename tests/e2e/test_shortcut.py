@@ -6,8 +6,10 @@ from pathlib import Path
 
 import pytest
 
+import resources
 import xrandr
 from driver import IDOK, Driver
+from resources import ID
 from test_run_program import wait_until
 
 # Buttons that open a modal window (Shortcut, and Create Shortcut when it fails) do not return
@@ -16,12 +18,20 @@ pytestmark = pytest.mark.skipif(not hasattr(Driver, "press"),
                                 reason="e2e-driver has no posted click (press) yet")
 
 LINK_NAME = "Your Pixmode application shortcut.lnk"
-REFRESH_FILTER, CHANGE_PERMANENT, SHORTCUT, ROTATE_90 = 1004, 1005, 1019, 1039
-RESOLUTION, COLOURS, FREQUENCY, HZ = 1025, 1028, 1029, 1031
-MONITOR_LABEL, DEVICE_NUMBER, PROGRAM, REGISTRY_NOTE = 1032, 1007, 1030, 1027
-BROWSE, ONLY_WHEN_MAXIMIZED = 1021, 1024
+REFRESH_FILTER, CHANGE_PERMANENT = ID["IDC_REFRESH_FILTER"], ID["IDC_CHANGE_PERMANENT"]
+SHORTCUT, ROTATE_90 = ID["IDC_SHORTCUT"], ID["IDC_ROTATE_90"]
+RESOLUTION, COLOURS = ID["IDC_SHORTCUT_RESOLUTION"], ID["IDC_SHORTCUT_COLOURS"]
+FREQUENCY, HZ = ID["IDC_SHORTCUT_FREQUENCY"], ID["IDC_SHORTCUT_HZ"]
+MONITOR_LABEL, DEVICE_NUMBER = ID["IDC_SHORTCUT_MONITOR_LABEL"], ID["IDC_SHORTCUT_DEVICE_NUMBER"]
+PROGRAM, REGISTRY_NOTE = ID["IDC_SHORTCUT_PROGRAM"], ID["IDC_SHORTCUT_REGISTRY_NOTE"]
+BROWSE, ONLY_WHEN_MAXIMIZED = ID["IDC_BROWSE"], ID["IDC_ONLY_WHEN_MAXIMIZED"]
 PRIMARY_DEVICE = 0x4
-FILE_DIALOG_TITLE = "Select the Program you want Pixmode to run"
+FILE_DIALOG_TITLE = resources.text("IDS_SHORTCUT_BROWSE_TITLE")
+SAVE_FAILED = resources.text("IDS_SHORTCUT_SAVE_FAILED", "")
+
+
+def description(program, width, height):
+    return resources.text("IDS_SHORTCUT_DESCRIPTION", program, width, height)
 # The file name box of the platform's explorer-style file dialog: a combo box with an edit inside.
 FILE_NAME_COMBO = 0x47C
 
@@ -125,7 +135,7 @@ def test_create_without_a_program_links_this_program_at_the_selected_mode(rig, d
     main = open_main_dialog(driver, pixmode)
     dialog = open_shortcut_dialog(driver, main)
 
-    assert text(driver, dialog, RESOLUTION) == f"{width} x {height}"
+    assert text(driver, dialog, RESOLUTION) == resources.text("IDS_SCREEN_AREA", width, height)
     assert text(driver, dialog, COLOURS) == str(2 ** bpp)
     # The refresh filter starts checked, so no frequency is handed over.
     assert text(driver, dialog, FREQUENCY) == "" and not shown(driver, dialog, HZ)
@@ -139,7 +149,7 @@ def test_create_without_a_program_links_this_program_at_the_selected_mode(rig, d
     fields = read_link(link)
     assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
     assert fields["Command line arguments"] == f" -H{width} -V{height} -C{2 ** bpp} -M{primary['index']}"
-    assert fields["Description"] == f"Runs  via Pixmode at a resolution of {width}x{height}"
+    assert fields["Description"] == description("", width, height)
     assert fields["Icon location"] == ""
     driver.close(main["hwnd"])
 
@@ -153,7 +163,7 @@ def test_turned_permanent_mode_with_its_rate(rig, driver, pixmode, link, primary
     driver.click(main["hwnd"], ROTATE_90)
     dialog = open_shortcut_dialog(driver, main)
 
-    assert text(driver, dialog, RESOLUTION) == f"{height} x {width}"
+    assert text(driver, dialog, RESOLUTION) == resources.text("IDS_SCREEN_AREA", height, width)
     assert text(driver, dialog, FREQUENCY) == str(rate) and shown(driver, dialog, HZ)
     assert shown(driver, dialog, REGISTRY_NOTE)
 
@@ -161,7 +171,7 @@ def test_turned_permanent_mode_with_its_rate(rig, driver, pixmode, link, primary
     fields = read_link(link)
     assert fields["Command line arguments"] == (
         f" -H{height} -V{width} -C{2 ** bpp} -F{rate} -M{primary['index']} -O90 -U")
-    assert fields["Description"] == f"Runs  via Pixmode at a resolution of {height}x{width}"
+    assert fields["Description"] == description("", height, width)
     driver.close(main["hwnd"])
 
 
@@ -174,10 +184,10 @@ def test_a_failed_write_is_reported_and_the_dialog_stays_open(rig, driver, pixmo
 
     box = driver.wait_message_box(timeout=20)
     assert box is not None, "no failure message appeared"
-    assert box["text"].startswith("Failed to save the shortcut\n\n")
-    reason = box["text"][len("Failed to save the shortcut\n\n"):]
+    assert box["text"].startswith(SAVE_FAILED)
+    reason = box["text"][len(SAVE_FAILED):]
     assert reason and not reason.endswith("\n") and not reason.endswith("\r")
-    assert (box["caption"], box["buttons"], box["icon"]) == ("Pixmode", [IDOK], "warning")
+    assert (box["caption"], box["buttons"], box["icon"]) == (resources.text("IDS_APP_TITLE"), [IDOK], "warning")
     driver.click(box["hwnd"], IDOK)
     assert driver.wait_gone(box["hwnd"], timeout=10)
     assert driver.list_windows(cls="#32770", title="Create Pixmode Shortcut"), "the dialog closed after a failure"
@@ -202,7 +212,7 @@ def test_chosen_program_is_run_only_when_maximized_and_gives_its_icon(rig, drive
     fields = read_link(link)
     assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
     assert fields["Command line arguments"] == f' -H{width} -V{height} -C{2 ** bpp} -M{index} -R "-X\\"{program}\\""'
-    assert fields["Description"] == f"Runs {program} via Pixmode at a resolution of {width}x{height}"
+    assert fields["Description"] == description(program, width, height)
     assert fields["Icon location"] == program
     driver.close(main["hwnd"])
 
@@ -221,7 +231,7 @@ def test_a_second_shortcut_replaces_the_first(rig, driver, pixmode, link, primar
     assert [path.name for path in link.parent.glob("*.lnk")] == [LINK_NAME]
     fields = read_link(link)
     assert fields["Command line arguments"] == f" -H{width} -V{height} -C{2 ** bpp} -F{primary['frequency']} -M{index}"
-    assert fields["Description"] == f"Runs  via Pixmode at a resolution of {width}x{height}"
+    assert fields["Description"] == description("", width, height)
     assert fields["Icon location"] == ""
     driver.close(main["hwnd"])
 
@@ -234,7 +244,7 @@ def test_the_link_runs_the_program_at_its_mode_and_puts_the_mode_back(rig, drive
     assert driver.change(*chosen) == 0
     main = open_main_dialog(driver, pixmode)
     dialog = open_shortcut_dialog(driver, main)
-    assert text(driver, dialog, RESOLUTION) == "800 x 600"
+    assert text(driver, dialog, RESOLUTION) == resources.text("IDS_SCREEN_AREA", 800, 600)
     choose_program(driver, dialog, program)
     create_shortcut(driver, dialog)
     driver.close(main["hwnd"])

@@ -3,9 +3,10 @@ import pytest
 
 import xrandr
 from driver import IDCANCEL, DriverError
+from resources import ID
 
-CHANGE_PERMANENT = 1005
-MODE_LIST = 1009
+CHANGE_PERMANENT = ID["IDC_CHANGE_PERMANENT"]
+MODE_LIST = ID["IDC_MODE_LIST"]
 MESSAGE_TEXT = 0xFFFF
 
 

@@ -5,7 +5,6 @@
 
 #include "app/CommandLineSwitch.h"
 #include "app/StartupRun.h"
-#include "fakes/CommandLineMessages.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
@@ -29,6 +28,11 @@ protected:
                             MakeMode(1024, 768, 32, 60)});
         display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, MakeMode(1280, 1024, 32, 75, 1024, 0));
     }
+
+    const std::wstring kBadMonitor = LoadResString(IDS_BAD_MONITOR_NUMBER);
+    const std::wstring kNoSettings = LoadResString(IDS_NO_SAVED_MODE);
+    const std::wstring kNoCurrent = LoadResString(IDS_NO_CURRENT_SETTINGS);
+    const std::wstring kNeedMonitor = LoadResString(IDS_NEED_MONITOR_NUMBER);
 
     StartupRun Run(std::vector<std::wstring> arguments) {
         arguments.insert(arguments.begin(), L"pixmode.exe");
@@ -61,13 +65,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(CommandLineTexts, StringTableEntriesReadExactly) {
-    EXPECT_EQ(LoadResString(IDS_NEED_MONITOR_NUMBER), kNeedMonitor);
-    EXPECT_EQ(LoadResString(IDS_CHANGE_FAILED), L"Could not change to this display setting.\nError %d");
-    EXPECT_EQ(LoadResString(IDS_BAD_MODE_NUMBER), L"Can't use display mode %1");
-    EXPECT_EQ(LoadResString(IDS_CHANGE_REQUEST_FAILED), L"Could not change to the specified display settings.\n\n%1");
-}
 
 // Device and saved mode
 
@@ -208,21 +205,21 @@ TEST_F(CommandLineRun, BlankAfterTheLetterRunsTheModeNumberSwitch) {
     Run({L"-H", L"800"});
     EXPECT_EQ(dialogs, 0);
     EXPECT_TRUE(display.Changes().empty());
-    ExpectOnlyWarnings({L"Can't use display mode 800"});
+    ExpectOnlyWarnings({FormatResString(IDS_BAD_MODE_NUMBER, {L"800"})});
 }
 
 TEST_F(CommandLineRun, UnusableModeNumbersAreReportedEvenWhenQuiet) {
     const struct { const wchar_t* argument; const wchar_t* text; int32_t number; } cases[] = {
-        {L"4", L"Can't use display mode 4", 4},
-        {L"99999999999", L"Can't use display mode 2147483647", INT32_MAX},
-        {L" -5", L"Can't use display mode -5", -5},
-        {L" -99999999999", L"Can't use display mode -2147483648", INT32_MIN},
+        {L"4", L"4", 4},
+        {L"99999999999", L"2147483647", INT32_MAX},
+        {L" -5", L"-5", -5},
+        {L" -99999999999", L"-2147483648", INT32_MIN},
     };
     for (const auto& c : cases) {
         display.calls.clear();
         messages.shown.clear();
         Run({L"-Q", c.argument});
-        ExpectOnlyWarnings({c.text});
+        ExpectOnlyWarnings({FormatResString(IDS_BAD_MODE_NUMBER, {c.text})});
         EXPECT_TRUE(display.Changes().empty()) << testing::PrintToString(std::wstring(c.argument));
         // The saved-mode read, then the read of the number as given.
         ASSERT_EQ(display.calls.size(), 2u) << testing::PrintToString(std::wstring(c.argument));
@@ -248,7 +245,7 @@ TEST_F(CommandLineRun, NegativeModeNumbersReachTheServiceAsGiven) {
 TEST_F(CommandLineRun, RefusedModeNumberShowsTheSignedErrorUnlessQuiet) {
     display.changeResults = {DISP_CHANGE_BADMODE};
     Run({L"0"});
-    ExpectOnlyWarnings({L"Could not change to this display setting.\nError -2"});
+    ExpectOnlyWarnings({FormatResString(IDS_CHANGE_FAILED, {L"-2"})});
 
     messages.shown.clear();
     display.changeResults = {DISP_CHANGE_BADMODE};
@@ -324,7 +321,8 @@ TEST_F(CommandLineRun, SwitchAfterSoleReportsARefusalUnlessQuiet) {
     display.changeResults = {DISP_CHANGE_BADMODE};
     Run({L"-M1", L"-S", L"-H800"});
     ASSERT_EQ(desktop.requests.size(), 1u);
-    ExpectOnlyWarnings({FormatResString(IDS_CHANGE_REQUEST_FAILED, L"Res:\t800 x 1024\nColours:\t32 bpp\nFreq:\t75 Hz")});
+    ExpectOnlyWarnings({FormatResString(IDS_CHANGE_REQUEST_FAILED,
+                                        {FormatResString(IDS_REQUESTED_MODE, {L"800", L"1024", L"32", L"75"})})});
 
     messages.shown.clear();
     display.changeResults = {DISP_CHANGE_BADMODE};
@@ -486,8 +484,8 @@ TEST_F(CommandLineRun, RefusedRequestShowsTheModeAsBuilt) {
     display.changeResults = {DISP_CHANGE_BADMODE};
     display.adapters[0].current = MakeMode(1024, 768, 32, 0);
     Run({L"-H800", L"-V600", L"-C65536", L"-F75"});
-    ExpectOnlyWarnings({L"Could not change to the specified display settings.\n\n"
-                        L"Res:\t800 x 600\nColours:\t16 bpp\nFreq:\t0 Hz"});
+    ExpectOnlyWarnings({FormatResString(IDS_CHANGE_REQUEST_FAILED,
+                                        {FormatResString(IDS_REQUESTED_MODE, {L"800", L"600", L"16", L"0"})})});
 }
 
 TEST_F(CommandLineRun, QuietRefusedRequestSaysNothingAndTheRunGoesOn) {

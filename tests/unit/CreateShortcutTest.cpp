@@ -32,7 +32,8 @@ TEST(CreateShortcut, WritesTheLinkOnTheDesktopAndCloses) {
     EXPECT_EQ(link.target, L"C:\\Tools\\pixmode.exe");
     EXPECT_EQ(link.arguments, L" -H1024 -V768 -C65536 -M1 -R \"-X\\\"C:\\Program Files\\Game\\game.exe\\\"\"");
     EXPECT_EQ(link.linkFile, L"C:\\Users\\me\\Desktop\\Your Pixmode application shortcut.lnk");
-    EXPECT_EQ(link.description, L"Runs C:\\Program Files\\Game\\game.exe via Pixmode at a resolution of 1024x768");
+    EXPECT_EQ(link.description,
+              FormatResString(IDS_SHORTCUT_DESCRIPTION, {L"C:\\Program Files\\Game\\game.exe", L"1024", L"768"}));
     EXPECT_EQ(link.iconFile, L"C:\\Program Files\\Game\\game.exe");
     EXPECT_TRUE(settings.onlyWhenMaximized);
     EXPECT_TRUE(boxes.shown.empty());
@@ -57,7 +58,7 @@ TEST(CreateShortcut, WithoutAProgramTheCommentHasTwoBlanksAndNoIcon) {
     settings.height = 600;
     EXPECT_TRUE(CreateShortcut(settings, false, platform, boxes));
     ASSERT_EQ(platform.written.size(), 1u);
-    EXPECT_EQ(platform.written[0].description, L"Runs  via Pixmode at a resolution of 800x600");
+    EXPECT_EQ(platform.written[0].description, FormatResString(IDS_SHORTCUT_DESCRIPTION, {L"", L"800", L"600"}));
     EXPECT_EQ(platform.written[0].arguments, L" -H800 -V600");
     EXPECT_EQ(platform.written[0].iconFile, L"");
 }
@@ -96,27 +97,17 @@ TEST(CreateShortcut, AFailedWriteShowsTheReasonAndStaysOpen) {
     ShortcutSettings settings = Settings();
     CreateShortcut(settings, false, platform, boxes);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, L"Failed to save the shortcut\n\nUnknown error 0x12345678");
+    EXPECT_EQ(boxes.shown[0].text,
+              FormatResString(IDS_SHORTCUT_SAVE_FAILED, {FormatResString(IDS_UNKNOWN_ERROR, {L"12345678"})}));
 }
 
-TEST(ShortcutDescription, FillsTheStringTableTextLeftToRight) {
-    EXPECT_EQ(LoadResString(IDS_SHORTCUT_DESCRIPTION), L"Runs %s via Pixmode at a resolution of %dx%d");
+TEST(ShortcutDescription, FillsThePathTheWidthAndTheHeightInTurn) {
     ShortcutSettings settings;
     settings.programPath = L"C:\\100%done\\%s %u.exe";
     settings.width = 640;
     settings.height = 480;
-    EXPECT_EQ(ShortcutDescription(settings), L"Runs C:\\100%done\\%s %u.exe via Pixmode at a resolution of 640x480");
-}
-
-TEST(FillPlaceholders, ReplacesOnlyTheTemplatesOwnPlaceholders) {
-    const struct { std::wstring format; std::vector<std::wstring> values; std::wstring expected; } cases[] = {
-        {L"%s-%d-%u", {L"a", L"b", L"c"}, L"a-b-c"},
-        {L"%d and %d", {L"%d"}, L"%d and %d"},
-        {L"100% %x %", {L"v"}, L"100% %x %"},
-        {L"%s%s", {L"1", L"2", L"3"}, L"12"},
-        {L"", {L"x"}, L""},
-    };
-    for (const auto& c : cases) EXPECT_EQ(FillPlaceholders(c.format, c.values), c.expected) << c.format;
+    EXPECT_EQ(ShortcutDescription(settings),
+              FormatResString(IDS_SHORTCUT_DESCRIPTION, {L"C:\\100%done\\%s %u.exe", L"640", L"480"}));
 }
 
 TEST(Win32ShortcutPlatform, FindsTheDesktopAndThisProgram) {

@@ -5,6 +5,8 @@
 #include "desktop/ExtendDesktop.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 struct ExtendRun {
@@ -25,7 +27,7 @@ TEST(ExtendDesktop, NoChosenModeIsReportedAndChangesNothing) {
     ExtendDesktop(run.display, run.messages, L"\\\\.\\DISPLAY2", nullptr, false);
     EXPECT_TRUE(run.display.calls.empty());
     ASSERT_EQ(run.messages.shown.size(), 1u);
-    EXPECT_EQ(run.messages.shown[0].text, L"No video mode selected");
+    EXPECT_EQ(run.messages.shown[0].text, LoadResString(IDS_NO_MODE_SELECTED));
     EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
 }
 

@@ -12,7 +12,6 @@
 #include "desktop/MakePrimary.h"
 #include "desktop/MakeSole.h"
 #include "dialog/ModeSwitch.h"
-#include "fakes/CommandLineMessages.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeShell.h"
@@ -31,7 +30,7 @@ const LONG kRefusals[] = {DISP_CHANGE_RESTART,   DISP_CHANGE_FAILED,   DISP_CHAN
                           DISP_CHANGE_BADDUALVIEW, 2,                   -1000};
 
 std::wstring ModeNumberRefusal(LONG result) {
-    return L"Could not change to this display setting.\nError " + std::to_wstring(result);
+    return FormatResString(IDS_CHANGE_FAILED, {std::to_wstring(result)});
 }
 
 // Two adapters side by side; the command line runs with the real desktop operations.
@@ -76,8 +75,8 @@ TEST(FailurePaths, ModeNumberSwitchReportsEveryRefusalUnlessQuiet) {
 }
 
 TEST(FailurePaths, RequestedSwitchReportsEveryRefusalUnlessQuietAndKeepsTheSavedMode) {
-    const std::wstring text = FormatResString(IDS_CHANGE_REQUEST_FAILED,
-                                              L"Res:\t800 x 600\nColours:\t32 bpp\nFreq:\t75 Hz");
+    const std::wstring text = FormatResString(
+        IDS_CHANGE_REQUEST_FAILED, {FormatResString(IDS_REQUESTED_MODE, {L"800", L"600", L"32", L"75"})});
     for (LONG result : kRefusals) {
         for (bool quiet : {false, true}) {
             SCOPED_TRACE(testing::Message() << result << (quiet ? " quiet" : ""));
@@ -114,7 +113,7 @@ TEST(FailurePaths, FailedPrimaryStagingIsReportedWhenQuietAndTheSwitchStillFollo
     EXPECT_EQ(changes[2].flags, 0u);
     EXPECT_EQ(changes[2].mode->dmPelsWidth, 800u);
     EXPECT_EQ(run.messages.Texts(),
-              std::vector<std::wstring>{L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY1'. Error: -5"});
+              std::vector<std::wstring>{FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"-5"})});
 }
 
 TEST(FailurePaths, FailedSoleCommitIsReportedWhenQuietAndTheSwitchStillFollows) {
@@ -129,7 +128,7 @@ TEST(FailurePaths, FailedSoleCommitIsReportedWhenQuietAndTheSwitchStillFollows) 
     EXPECT_EQ(changes[5].device, kDisplay2);
     EXPECT_EQ(changes[5].mode->dmPelsWidth, 800u);
     // Quiet keeps the refused switch silent; the desktop failure is always told.
-    EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettings for set"});
+    EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_COMMIT_FAILED)});
 }
 
 TEST(FailurePaths, UnknownMonitorWithPrimaryAndSoleWarnsThreeTimesAndChangesNothing) {
@@ -138,7 +137,7 @@ TEST(FailurePaths, UnknownMonitorWithPrimaryAndSoleWarnsThreeTimesAndChangesNoth
     EXPECT_TRUE(run.display.Changes().empty());
     const std::wstring needMonitor = LoadResString(IDS_NEED_MONITOR_NUMBER);
     EXPECT_EQ(run.messages.Texts(),
-              (std::vector<std::wstring>{kBadMonitor, needMonitor, needMonitor}));
+              (std::vector<std::wstring>{LoadResString(IDS_BAD_MONITOR_NUMBER), needMonitor, needMonitor}));
 }
 
 TEST(FailurePaths, ExtendCommitsOnlyAfterAnAcceptedStageAndNeverSpeaks) {
@@ -175,9 +174,8 @@ TEST(FailurePaths, DesktopStagingStopsAtEveryRefusalAndCommitsNothing) {
             const auto changes = display.Changes();
             ASSERT_EQ(changes.size(), 2u);
             for (const DisplayCall& call : changes) EXPECT_EQ(call.device, std::wstring(L"\\\\.\\DISPLAY1"));
-            EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettingsEx for device "
-                                                                  L"'\\\\.\\DISPLAY1'. Error: " +
-                                                                  std::to_wstring(result)});
+            EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{FormatResString(
+                                            IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", std::to_wstring(result)})});
             EXPECT_TRUE(shell.requests.empty());
         }
     }
@@ -199,7 +197,7 @@ TEST(FailurePaths, DesktopCommitRefusalsAreReportedAsFailures) {
                 MakePrimary(display, messages, shell, nullptr, kDisplay2, false);
             }
             EXPECT_EQ(display.Changes().size(), 5u);
-            EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettings for set"});
+            EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_COMMIT_FAILED)});
         }
     }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/ForegroundWatcher.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 #include "unit/RunTestSupport.h"
 
 namespace {
@@ -189,7 +191,7 @@ TEST(WatchForeground, EveryFailedRestoreShowsItsNumberInAPlainBox) {
     EXPECT_EQ(w.rig.messages.shown[1].text, L"-5");
     for (const ShownBox& box : w.rig.messages.shown) {
         EXPECT_TRUE(box.plain);
-        EXPECT_EQ(box.caption, L"Failed to restore original resolution");
+        EXPECT_EQ(box.caption, LoadResString(IDS_RESTORE_FAILED));
         EXPECT_EQ(box.type, static_cast<UINT>(MB_OK));
     }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "framework/Strings.h"
+#include "res/resource.h"
 #include "shortcut/LinkErrorText.h"
 
 TEST(ComErrorText, SystemTextWinsWhenThereIsOne) {
@@ -8,17 +10,17 @@ TEST(ComErrorText, SystemTextWinsWhenThereIsOne) {
 }
 
 TEST(ComErrorText, FallsBackByTheCodeRange) {
-    const struct { uint32_t code; const wchar_t* expected; } cases[] = {
-        {0x80040200u, L"Unknown error 0x80040200"},
-        {0x80040201u, L"IDispatch error #1"},
-        {0x80040205u, L"IDispatch error #5"},
-        {0x8004FFFFu, L"IDispatch error #65023"},
-        {0x80050000u, L"Unknown error 0x80050000"},
-        {0x12345678u, L"Unknown error 0x12345678"},
-        {0x8007000Eu, L"Unknown error 0x8007000E"},
-        {0xABCDEFu, L"Unknown error 0xABCDEF"},
-        {0u, L"Unknown error 0x0"},
-        {1u, L"Unknown error 0x1"},
+    const struct { uint32_t code; std::wstring expected; } cases[] = {
+        {0x80040200u, FormatResString(IDS_UNKNOWN_ERROR, {L"80040200"})},
+        {0x80040201u, FormatResString(IDS_IDISPATCH_ERROR, {L"1"})},
+        {0x80040205u, FormatResString(IDS_IDISPATCH_ERROR, {L"5"})},
+        {0x8004FFFFu, FormatResString(IDS_IDISPATCH_ERROR, {L"65023"})},
+        {0x80050000u, FormatResString(IDS_UNKNOWN_ERROR, {L"80050000"})},
+        {0x12345678u, FormatResString(IDS_UNKNOWN_ERROR, {L"12345678"})},
+        {0x8007000Eu, FormatResString(IDS_UNKNOWN_ERROR, {L"8007000E"})},
+        {0xABCDEFu, FormatResString(IDS_UNKNOWN_ERROR, {L"ABCDEF"})},
+        {0u, FormatResString(IDS_UNKNOWN_ERROR, {L"0"})},
+        {1u, FormatResString(IDS_UNKNOWN_ERROR, {L"1"})},
     };
     for (const auto& c : cases) EXPECT_EQ(ComErrorText(static_cast<HRESULT>(c.code), L""), c.expected) << c.code;
 }
@@ -41,9 +43,10 @@ TEST(SystemMessageText, IsEmptyForACodeTheSystemDoesNotKnow) {
 }
 
 TEST(ShortcutFailureMessage, NamesTheFailureAndTheReason) {
-    EXPECT_EQ(ShortcutFailureMessage(E_ACCESSDENIED), L"Failed to save the shortcut\n\n" + SystemMessageText(E_ACCESSDENIED));
+    const auto failed = [](const std::wstring& reason) { return FormatResString(IDS_SHORTCUT_SAVE_FAILED, {reason}); };
+    EXPECT_EQ(ShortcutFailureMessage(E_ACCESSDENIED), failed(SystemMessageText(E_ACCESSDENIED)));
     EXPECT_EQ(ShortcutFailureMessage(static_cast<HRESULT>(0x12345678)),
-              L"Failed to save the shortcut\n\nUnknown error 0x12345678");
+              failed(FormatResString(IDS_UNKNOWN_ERROR, {L"12345678"})));
     EXPECT_EQ(ShortcutFailureMessage(static_cast<HRESULT>(0x80040205)),
-              L"Failed to save the shortcut\n\nIDispatch error #5");
+              failed(FormatResString(IDS_IDISPATCH_ERROR, {L"5"})));
 }

@@ -16,6 +16,8 @@
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShellLink.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 #include "shortcut/ShellLink.h"
 #include "shortcut/ShortcutSettings.h"
 
@@ -99,7 +101,7 @@ TEST(LongInputs, DesktopOperationsFindAndStageAFullDeviceName) {
     display.changeResults = {DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_BADMODE};
     MakePrimary(display, messages, shell, nullptr, L"\\\\.\\DISPLAY2", false);
     EXPECT_EQ(messages.Texts(),
-              std::vector<std::wstring>{L"Failed to ChangeDisplaySettingsEx for device '" + kFullName + L"'. Error: -2"});
+              std::vector<std::wstring>{FormatResString(IDS_STAGE_FAILED, {kFullName, L"-2"})});
 }
 
 TEST(LongInputs, ProgramPathBeyondMaxPathIsReadWhole) {

@@ -18,6 +18,7 @@
 #include "fakes/FakeShell.h"
 #include "fakes/FakeShortcutPlatform.h"
 #include "fakes/FakeSystemRestart.h"
+#include "framework/Strings.h"
 #include "framework/WinApp.h"
 #include "fakes/WindowProbe.h"
 #include "res/resource.h"
@@ -154,9 +155,13 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
     EXPECT_EQ(Text(IDC_MONITOR_NAMES), L"Generic Non-PnP Monitor");
 
     EXPECT_EQ(Column(0), (Texts{L"0", L"2", L"4"}));
-    EXPECT_EQ(Column(1), (Texts{L"800 x 600", L"1024 x 768", L"640 x 480"}));
-    EXPECT_EQ(Column(2), (Texts{L"True colour (32-bit)", L"True colour (32-bit)", L"High Colour (16-bit)"}));
-    EXPECT_EQ(Column(3), (Texts{L"60 Hertz", L"60 Hertz", L"60 Hertz"}));
+    const std::wstring hertz60 = FormatResString(IDS_FREQUENCY, {L"60"});
+    EXPECT_EQ(Column(1), (Texts{FormatResString(IDS_SCREEN_AREA, {L"800", L"600"}),
+                                FormatResString(IDS_SCREEN_AREA, {L"1024", L"768"}),
+                                FormatResString(IDS_SCREEN_AREA, {L"640", L"480"})}));
+    const std::wstring trueColour = LoadResString(IDS_COLOURS_32);
+    EXPECT_EQ(Column(2), (Texts{trueColour, trueColour, LoadResString(IDS_COLOURS_16)}));
+    EXPECT_EQ(Column(3), (Texts{hertz60, hertz60, hertz60}));
     EXPECT_EQ(ItemData(), (std::vector<LPARAM>{0, 2, 4}));
     EXPECT_EQ(dialog->GetModeTable().size(), 5u);
     EXPECT_EQ(dialog->GetSelectedModeIndex(), 2);
@@ -239,7 +244,7 @@ TEST_F(MainDialog, ChoosingAnotherAdapterRefillsAndRelabels) {
     EXPECT_EQ(Text(IDC_DEVICE_NUMBER), L"1");
     EXPECT_EQ(Text(IDC_MONITOR_NAMES), L"Left Panel; Right Panel");
     EXPECT_EQ(Column(0), (Texts{L"0", L"1"}));
-    EXPECT_EQ(Column(3), (Texts{L"Hardware Default", L"Hardware Default"}));
+    EXPECT_EQ(Column(3), (Texts{LoadResString(IDS_HARDWARE_DEFAULT), LoadResString(IDS_HARDWARE_DEFAULT)}));
     EXPECT_EQ(dialog->GetSelectedModeIndex(), 0);
     // Every rate matches an unknown current rate: nothing to filter.
     EXPECT_FALSE(Enabled(IDC_REFRESH_FILTER));
@@ -280,7 +285,7 @@ TEST_F(MainDialog, UncheckingTheFilterListsEveryMode) {
     EXPECT_FALSE(Checked(IDC_REFRESH_FILTER));
     EXPECT_TRUE(Enabled(IDC_REFRESH_FILTER));
     EXPECT_EQ(Column(0), (Texts{L"0", L"1", L"2", L"3", L"4"}));
-    EXPECT_EQ(Column(3)[1], L"75 Hertz");
+    EXPECT_EQ(Column(3)[1], FormatResString(IDS_FREQUENCY, {L"75"}));
     EXPECT_EQ(dialog->GetSelectedModeIndex(), 2);
 }
 

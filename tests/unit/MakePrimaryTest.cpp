@@ -5,6 +5,8 @@
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeShell.h"
 #include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 #include "unit/StagedChanges.h"
 
 namespace {
@@ -15,10 +17,8 @@ constexpr DWORD kStagePrimary = CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMA
 constexpr DWORD kMoved = DM_POSITION | DM_DISPLAYFREQUENCY;
 const HWND kOwner = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x5150));
 
-const wchar_t kQuestion[] =
-    L"The selected device is not currently in the set of displays used in your desktop.\n\nWould you like to use "
-    L"the Control Panel, Display Properties to arrange this display to be part of your desktop?";
-const wchar_t kSuccess[] = L"Your primary desktop device has been changed";
+const std::wstring kQuestion = LoadResString(IDS_PRIMARY_NOT_IN_DESKTOP);
+const std::wstring kSuccess = LoadResString(IDS_PRIMARY_CHANGED);
 
 struct MakePrimaryRun {
     FakeDisplay display;
@@ -139,11 +139,11 @@ TEST(MakePrimary, RefreshRateIsNamedOnlyWhenNotTheHardwareDefault) {
 TEST(MakePrimary, RefusalsChangeNothingAndQuietHidesThem) {
     const struct {
         DWORD targetFlags;
-        const wchar_t* text;
+        std::wstring text;
     } cases[] = {
-        {kAttached | DISPLAY_DEVICE_REMOVABLE, L"The device is removable. It can't be made the primary"},
-        {kPrimary | DISPLAY_DEVICE_REMOVABLE, L"The device is removable. It can't be made the primary"},
-        {kPrimary, L"The device already is the primary"},
+        {kAttached | DISPLAY_DEVICE_REMOVABLE, LoadResString(IDS_PRIMARY_REMOVABLE)},
+        {kPrimary | DISPLAY_DEVICE_REMOVABLE, LoadResString(IDS_PRIMARY_REMOVABLE)},
+        {kPrimary, LoadResString(IDS_ALREADY_PRIMARY)},
     };
     for (const auto& c : cases) {
         for (bool quiet : {false, true}) {
@@ -249,14 +249,14 @@ TEST(MakePrimary, StagingFailureStopsWithoutCommitEvenWhenQuiet) {
         const char* name;
         std::deque<LONG> results;
         size_t changeCalls;
-        const wchar_t* text;
+        std::wstring text;
     } cases[] = {
         {"first call at the second device", {0, 0, -1}, 3,
-         L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY2'. Error: -1"},
+         FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-1"})},
         {"second identical call at the first device", {0, -3}, 2,
-         L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY1'. Error: -3"},
+         FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"-3"})},
         {"restart asked for is a failure here", {1}, 1,
-         L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY1'. Error: 1"},
+         FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"1"})},
     };
     for (const auto& c : cases) {
         for (bool quiet : {false, true}) {
@@ -287,7 +287,7 @@ TEST(MakePrimary, CommitFailureIsReportedEvenWhenQuiet) {
         run.Run(DisplayName(2), quiet);
         ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), -1024, 0, kMoved, kStage},
                                                   {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
-        EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettings for set"});
+        EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_COMMIT_FAILED)});
         EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
     }
 }

@@ -4,6 +4,8 @@
 #include "display/DisplayRecords.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 #include "unit/StagedChanges.h"
 
 namespace {
@@ -15,10 +17,8 @@ constexpr DWORD kSize = DM_PELSWIDTH | DM_PELSHEIGHT;
 constexpr DWORD kFreq = DM_DISPLAYFREQUENCY;
 constexpr DWORD kPos = DM_POSITION;
 
-const wchar_t kSuccess[] = L"Your single primary device has been changed";
-const wchar_t kNotInDesktop[] =
-    L"The selected device is not currently in the set of displays used in your desktop. You need to make this "
-    L"display part of your desktop before it can be made the primary device of the desktop.";
+const std::wstring kSuccess = LoadResString(IDS_SOLE_CHANGED);
+const std::wstring kNotInDesktop = LoadResString(IDS_SOLE_NOT_IN_DESKTOP);
 
 struct Request {
     DWORD mask = 0;
@@ -237,7 +237,7 @@ TEST(MakeSole, RemovableTargetIsRefusedAndQuietHidesTheRefusal) {
             EXPECT_TRUE(run.messages.shown.empty());
         } else {
             EXPECT_EQ(run.messages.Texts(),
-                      std::vector<std::wstring>{L"The device is removable. It can't be made the sole monitor"});
+                      std::vector<std::wstring>{LoadResString(IDS_SOLE_REMOVABLE)});
         }
     }
 }
@@ -251,13 +251,13 @@ TEST(MakeSole, FailuresAreReportedEvenWhenQuietAndQuietHidesOnlySuccess) {
         std::vector<std::wstring> quietTexts;
     } cases[] = {
         {"staging the second device fails", {0, 0, -2}, 3,
-         {L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY2'. Error: -2"},
-         {L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY2'. Error: -2"}},
+         {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-2"})},
+         {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-2"})}},
         {"the identical second call fails", {0, 0, 0, -5}, 4,
-         {L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY2'. Error: -5"},
-         {L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY2'. Error: -5"}},
+         {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-5"})},
+         {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-5"})}},
         {"the commit fails", {0, 0, 0, 0, -1}, 5,
-         {L"Failed to ChangeDisplaySettings for set"}, {L"Failed to ChangeDisplaySettings for set"}},
+         {LoadResString(IDS_COMMIT_FAILED)}, {LoadResString(IDS_COMMIT_FAILED)}},
         {"success", {}, 5, {kSuccess}, {}},
     };
     for (const auto& c : cases) {

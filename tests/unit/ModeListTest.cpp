@@ -7,6 +7,8 @@
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeScreenCaps.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 const DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
@@ -33,6 +35,13 @@ std::vector<std::wstring> Column(const ModeListContents& contents, int column) {
 }
 
 using Texts = std::vector<std::wstring>;
+
+std::wstring Hertz(const wchar_t* rate) { return FormatResString(IDS_FREQUENCY, {rate}); }
+std::wstring Area(const wchar_t* width, const wchar_t* height) {
+    return FormatResString(IDS_SCREEN_AREA, {width, height});
+}
+const std::wstring kDefault = LoadResString(IDS_HARDWARE_DEFAULT);
+const std::wstring kTrue32 = LoadResString(IDS_COLOURS_32);
 }  // namespace
 
 TEST(ModeList, CurrentFrequencyZeroMatchesEveryModeAndSelectsTheLastOfTheCurrentSize) {
@@ -41,7 +50,7 @@ TEST(ModeList, CurrentFrequencyZeroMatchesEveryModeAndSelectsTheLastOfTheCurrent
                      MakeMode(1024, 768, 16, 85), MakeMode(800, 600, 32, 85)});
     ModeListContents contents = run.Read(true);
     EXPECT_EQ(Column(contents, 0), (Texts{L"0", L"1", L"2", L"3", L"4"}));
-    EXPECT_EQ(Column(contents, 3), (Texts{L"60 Hertz", L"Hardware Default", L"75 Hertz", L"85 Hertz", L"85 Hertz"}));
+    EXPECT_EQ(Column(contents, 3), (Texts{Hertz(L"60"), kDefault, Hertz(L"75"), Hertz(L"85"), Hertz(L"85")}));
     EXPECT_FALSE(contents.filterEnabled);
     EXPECT_EQ(contents.selectedRow, 2);
 }
@@ -53,10 +62,10 @@ TEST(ModeList, FilterHidesOtherRatesButKeepsHardwareDefaultsAndEveryRecord) {
 
     ModeListContents on = run.Read(true);
     EXPECT_EQ(Column(on, 0), (Texts{L"0", L"2", L"3", L"4"}));
-    EXPECT_EQ(Column(on, 1), (Texts{L"800 x 600", L"1024 x 768", L"1024 x 768", L"1024 x 768"}));
-    EXPECT_EQ(Column(on, 2), (Texts{L"True colour (32-bit)", L"True colour (32-bit)", L"True colour (32-bit)",
-                                    L"High Colour (16-bit)"}));
-    EXPECT_EQ(Column(on, 3), (Texts{L"60 Hertz", L"Hardware Default", L"60 Hertz", L"60 Hertz"}));
+    EXPECT_EQ(Column(on, 1), (Texts{Area(L"800", L"600"), Area(L"1024", L"768"), Area(L"1024", L"768"),
+                                    Area(L"1024", L"768")}));
+    EXPECT_EQ(Column(on, 2), (Texts{kTrue32, kTrue32, kTrue32, LoadResString(IDS_COLOURS_16)}));
+    EXPECT_EQ(Column(on, 3), (Texts{Hertz(L"60"), kDefault, Hertz(L"60"), Hertz(L"60")}));
     ASSERT_EQ(on.rows.size(), 4u);
     EXPECT_EQ(on.rows[1].modeNumber, 2u);
     EXPECT_TRUE(on.filterEnabled);
@@ -65,7 +74,7 @@ TEST(ModeList, FilterHidesOtherRatesButKeepsHardwareDefaultsAndEveryRecord) {
     EXPECT_EQ(on.table[1].dmDisplayFrequency, 75u);
 
     ModeListContents off = run.Read(false);
-    EXPECT_EQ(Column(off, 3), (Texts{L"60 Hertz", L"75 Hertz", L"Hardware Default", L"60 Hertz", L"60 Hertz"}));
+    EXPECT_EQ(Column(off, 3), (Texts{Hertz(L"60"), Hertz(L"75"), kDefault, Hertz(L"60"), Hertz(L"60")}));
     EXPECT_TRUE(off.filterEnabled);
     EXPECT_EQ(off.selectedRow, 3);
 }
@@ -103,7 +112,7 @@ TEST(ModeList, HardwareDefaultRowIsCurrentOnlyForAnUnknownOrEqualCurrentRate) {
                         {MakeMode(800, 600, 32, c.rowRate), MakeMode(1024, 768, 32, c.current)});
         ModeListContents contents = run.Read(true);
         ASSERT_FALSE(contents.rows.empty());
-        EXPECT_EQ(contents.rows[0].texts[3], L"Hardware Default");
+        EXPECT_EQ(contents.rows[0].texts[3], kDefault);
         EXPECT_EQ(contents.selectedRow, c.selected) << c.current << " " << c.rowRate;
     }
 }
@@ -169,15 +178,19 @@ TEST(ModeList, IdenticalLookingModesStayApart) {
     EXPECT_EQ(contents.table[1].dmDisplayFlags, static_cast<DWORD>(DM_INTERLACED));
 }
 
-TEST(ModeList, ColourLabels) {
+TEST(ModeLabels, ColoursByDepth) {
     const struct {
         DWORD bits;
-        const wchar_t* label;
+        std::wstring label;
     } cases[] = {
-        {1, L"1 bpp"}, {4, L"16"}, {8, L"256"}, {15, L"High Colour (15-bit)"}, {16, L"High Colour (16-bit)"},
-        {24, L"True colour (24-bit)"}, {32, L"True colour (32-bit)"}, {64, L"64 bpp"}, {0, L"0 bpp"},
+        {1, FormatResString(IDS_COLOURS_OTHER, {L"1"})},   {4, LoadResString(IDS_COLOURS_4)},
+        {8, LoadResString(IDS_COLOURS_8)},                  {15, LoadResString(IDS_COLOURS_15)},
+        {16, LoadResString(IDS_COLOURS_16)},                {24, LoadResString(IDS_COLOURS_24)},
+        {32, LoadResString(IDS_COLOURS_32)},                {64, FormatResString(IDS_COLOURS_OTHER, {L"64"})},
+        {0, FormatResString(IDS_COLOURS_OTHER, {L"0"})},
     };
-    for (const auto& c : cases) EXPECT_EQ(ColourLabel(c.bits), c.label) << c.bits;
+    const ModeLabels labels;
+    for (const auto& c : cases) EXPECT_EQ(labels.Colours(c.bits), c.label) << c.bits;
 }
 
 TEST(ModeList, EmptyDeviceSelectsNothingAndDisablesTheFilter) {
@@ -230,7 +243,7 @@ TEST(ModeList, UnreadableCurrentModeIsReportedAndTheScreenStandsIn) {
     run.screen.mode = {640, 480, 8, 60};
     ModeListContents contents = run.Read(true);
     ASSERT_EQ(run.messages.shown.size(), 1u);
-    EXPECT_EQ(run.messages.shown[0].text, L"Failed to get current device mode settings");
+    EXPECT_EQ(run.messages.shown[0].text, LoadResString(IDS_CURRENT_MODE_UNREADABLE));
     EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_EQ(run.screen.reads, 1);
     EXPECT_EQ(contents.selectedRow, 0);

@@ -7,11 +7,11 @@
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeSystemRestart.h"
 #include "framework/MessageBox.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
-const wchar_t kRestartQuestion[] =
-    L"You can't switch to this mode without restarting Windows and making the change permanent.\n\nIf you want to "
-    L"use this mode choose Yes to restart Windows.";
+const std::wstring kRestartQuestion = LoadResString(IDS_RESTART_NEEDED);
 
 struct SwitchRun {
     FakeDisplay display;
@@ -132,12 +132,12 @@ TEST(ModeSwitch, OldOrientationIsReadEvenWhenNotFlagged) {
 TEST(ModeSwitch, RefusedQuarterTurnIsReportedAndNeedsNoRefill) {
     const struct {
         LONG result;
-        const wchar_t* text;
+        std::wstring text;
     } cases[] = {
-        {DISP_CHANGE_BADMODE, L"Could not change to this display setting.\nError -2"},
-        {DISP_CHANGE_BADPARAM, L"Could not change to this display setting.\nError -5"},
-        {DISP_CHANGE_FAILED, L"Could not change to this display setting.\nError -1"},
-        {2, L"Could not change to this display setting.\nError 2"},
+        {DISP_CHANGE_BADMODE, FormatResString(IDS_CHANGE_FAILED, {L"-2"})},
+        {DISP_CHANGE_BADPARAM, FormatResString(IDS_CHANGE_FAILED, {L"-5"})},
+        {DISP_CHANGE_FAILED, FormatResString(IDS_CHANGE_FAILED, {L"-1"})},
+        {2, FormatResString(IDS_CHANGE_FAILED, {L"2"})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.result);

@@ -14,6 +14,7 @@
 #include "fakes/FakeShortcutPlatform.h"
 #include "fakes/FakeSystemRestart.h"
 #include "fakes/WindowProbe.h"
+#include "framework/Strings.h"
 #include "res/resource.h"
 
 namespace {
@@ -173,7 +174,7 @@ TEST_F(MainDialogButtons, ExtendWithoutSelectedModeSaysSo) {
     SelectMode(-1);
     Click(IDC_EXTEND);
     EXPECT_TRUE(display.calls.empty());
-    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"No video mode selected"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_NO_MODE_SELECTED)});
 }
 
 TEST_F(MainDialogButtons, ExtendWithoutSelectedDeviceDoesNothingAtAll) {
@@ -191,7 +192,7 @@ TEST_F(MainDialogButtons, RefusedQuarterTurnIsReportedAndLeavesListAndRotationAl
     Click(IDC_SWITCH);
     EXPECT_EQ(display.calls.size(), 1u);
     EXPECT_FALSE(ModesReadAgain());
-    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Could not change to this display setting.\nError -2"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{FormatResString(IDS_CHANGE_FAILED, {L"-2"})});
     // The user's choice stays, though it no longer matches the device.
     EXPECT_TRUE(dialog().IsDlgButtonChecked(IDC_ROTATE_90));
     EXPECT_EQ(dialog().GetSelectedModeIndex(), 2);
@@ -219,7 +220,7 @@ TEST_F(MainDialogButtons, MakePrimaryButtonReportsARefusedStagingAndRefreshesNot
     ASSERT_EQ(changes.size(), 2u);
     for (const DisplayCall& call : changes) EXPECT_EQ(call.device, std::wstring(L"\\\\.\\DISPLAY1"));
     EXPECT_EQ(messages.Texts(),
-              std::vector<std::wstring>{L"Failed to ChangeDisplaySettingsEx for device '\\\\.\\DISPLAY1'. Error: -2"});
+              std::vector<std::wstring>{FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"-2"})});
     EXPECT_FALSE(ModesReadAgain());
     EXPECT_EQ(dialog().GetSelectedDeviceName(), L"\\\\.\\DISPLAY2");
 }
@@ -230,7 +231,7 @@ TEST_F(MainDialogButtons, MakeSoleButtonReportsAFailedCommitAndRefreshesNothing)
     const auto changes = display.Changes();
     ASSERT_EQ(changes.size(), 5u);
     EXPECT_EQ(changes[4].op, DisplayOp::ChangeSettings);
-    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{L"Failed to ChangeDisplaySettings for set"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_COMMIT_FAILED)});
     EXPECT_FALSE(ModesReadAgain());
 }
 

@@ -15,7 +15,6 @@
 #include "app/CommandLineSwitch.h"
 #include "app/StartupRun.h"
 #include "display/DisplayRecords.h"
-#include "fakes/CommandLineMessages.h"
 #include "fakes/ArgumentSplitter.h"
 #include "fakes/FakeDesktop.h"
 #include "fakes/FakeDisplay.h"
@@ -238,9 +237,9 @@ void ExpectSameOptions(const CommandLineOptions& got, const CommandLineOptions& 
 
 std::wstring RequestFailedText(const DEVMODEW& mode) {
     return FormatResString(IDS_CHANGE_REQUEST_FAILED,
-                           L"Res:\t" + UnsignedText(mode.dmPelsWidth) + L" x " + UnsignedText(mode.dmPelsHeight) +
-                               L"\nColours:\t" + UnsignedText(mode.dmBitsPerPel) + L" bpp\nFreq:\t" +
-                               UnsignedText(mode.dmDisplayFrequency) + L" Hz");
+                           {FormatResString(IDS_REQUESTED_MODE,
+                                            {UnsignedText(mode.dmPelsWidth), UnsignedText(mode.dmPelsHeight),
+                                             UnsignedText(mode.dmBitsPerPel), UnsignedText(mode.dmDisplayFrequency)})});
 }
 
 // A display scripted at random: the second adapter may be a mirroring driver, the default
@@ -299,17 +298,19 @@ void ExpectSoundRun(const ScriptedRun& s, const StartupRun& run, const std::stri
     }
 
     // Every box is an OK box of the framework with one of the run's own texts.
-    const std::wstring badMode = o.modeNumber ? FormatResString(IDS_BAD_MODE_NUMBER, SignedText(*o.modeNumber)) : L"";
+    const std::wstring badMode = o.modeNumber ? FormatResString(IDS_BAD_MODE_NUMBER, {SignedText(*o.modeNumber)}) : L"";
     const std::wstring needMonitor = LoadResString(IDS_NEED_MONITOR_NUMBER);
     for (const ShownBox& box : s.messages.shown) {
         EXPECT_EQ(box.type, static_cast<UINT>(MB_OK)) << where;
         EXPECT_FALSE(box.plain) << where;
-        bool known = box.text == kBadMonitor || box.text == kNoSettings || box.text == kNoCurrent ||
+        bool known = box.text == LoadResString(IDS_BAD_MONITOR_NUMBER) ||
+                     box.text == LoadResString(IDS_NO_SAVED_MODE) ||
+                     box.text == LoadResString(IDS_NO_CURRENT_SETTINGS) ||
                      box.text == needMonitor || (o.modeNumber && box.text == badMode);
         if (!changes.empty() && changes.back().result != DISP_CHANGE_SUCCESSFUL) {
             const bool refusal =
                 box.text == RequestFailedText(*changes.back().mode) ||
-                box.text == ReplaceFirst(LoadResString(IDS_CHANGE_FAILED), L"%d", SignedText(changes.back().result));
+                box.text == FormatResString(IDS_CHANGE_FAILED, {SignedText(changes.back().result)});
             EXPECT_FALSE(refusal && o.quiet) << "quiet run reported a refused change " << where;
             known = known || refusal;
         }

@@ -3,11 +3,17 @@
 #include <algorithm>
 
 #include "app/RunProgram.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 #include "unit/RunTestSupport.h"
 
 namespace {
 constexpr DWORD kThread = 4004;  // FakeProcesses' primary thread
 const std::wstring kNotFoundText = L"The system cannot find the file specified.\r\n";
+
+std::wstring RunFailed(const std::wstring& commandLine, const std::wstring& reason) {
+    return FormatResString(IDS_RUN_FAILED, {commandLine, reason});
+}
 
 struct RunRig {
     FakeRunServices rig;
@@ -109,7 +115,7 @@ TEST(RunProgramAndRestore, OnlyWhenMaximizedWithAmbiguousWindowsListsThemAndRest
     r.rig.windows.Add(kThread, L"Two");
     r.Run();
     ASSERT_EQ(r.rig.messages.shown.size(), 1u);
-    EXPECT_EQ(r.rig.messages.shown[0].text.rfind(L"Multiple windows have been found", 0), 0u);
+    EXPECT_EQ(r.rig.messages.shown[0].text.rfind(LoadResString(IDS_WINDOWS_FOUND), 0), 0u);
     EXPECT_EQ(r.Changes(), std::vector<Change>{C::Restore});
     r.ExpectHandlesClosedOnce();
 }
@@ -124,7 +130,7 @@ TEST(RunProgramAndRestore, FailedStartIsReportedWithTheSystemTextAndStillRestore
         r.Run();
         ASSERT_EQ(r.rig.messages.shown.size(), 1u) << quiet;
         const ShownBox& box = r.rig.messages.shown[0];
-        EXPECT_EQ(box.text, L"Could not run nosuch.exe /x\n\n" + kNotFoundText);
+        EXPECT_EQ(box.text, RunFailed(L"nosuch.exe /x", kNotFoundText));
         EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
         EXPECT_FALSE(box.plain);
         EXPECT_EQ(r.rig.processes.lastErrorCalls, 1);
@@ -143,7 +149,7 @@ TEST(RunProgramAndRestore, ReportUsesTheSystemTextOfTheActualError) {
     r.rig.processes.systemTexts[ERROR_ACCESS_DENIED] = L"Access is denied.\r\n";
     r.Run();
     ASSERT_EQ(r.rig.messages.shown.size(), 1u);
-    EXPECT_EQ(r.rig.messages.shown[0].text, L"Could not run C:\\Games\\game.exe -fullscreen\n\nAccess is denied.\r\n");
+    EXPECT_EQ(r.rig.messages.shown[0].text, RunFailed(L"C:\\Games\\game.exe -fullscreen", L"Access is denied.\r\n"));
 }
 
 TEST(RunProgramAndRestore, LongCommandLinePassesWhole) {
@@ -155,7 +161,7 @@ TEST(RunProgramAndRestore, LongCommandLinePassesWhole) {
     EXPECT_EQ(r.rig.processes.starts[0].commandLine, r.options.programCommandLine);
     EXPECT_GT(r.rig.processes.starts[0].bufferSize, r.options.programCommandLine.size());
     ASSERT_EQ(r.rig.messages.shown.size(), 1u);
-    EXPECT_EQ(r.rig.messages.shown[0].text, L"Could not run " + r.options.programCommandLine + L"\n\n" + kNotFoundText);
+    EXPECT_EQ(r.rig.messages.shown[0].text, RunFailed(r.options.programCommandLine, kNotFoundText));
 }
 
 TEST(RunProgramAndRestore, CommandLineIsReadBackUpToItsZeroAfterCreation) {
@@ -165,7 +171,7 @@ TEST(RunProgramAndRestore, CommandLineIsReadBackUpToItsZeroAfterCreation) {
     r.rig.processes.succeed = false;
     r.Run();
     ASSERT_EQ(r.rig.messages.shown.size(), 1u);
-    EXPECT_EQ(r.rig.messages.shown[0].text, L"Could not run game.exe\n\n" + kNotFoundText);
+    EXPECT_EQ(r.rig.messages.shown[0].text, RunFailed(L"game.exe", kNotFoundText));
 }
 
 TEST(CommandLineBuffer, HoldsAtLeastMaxPathAndAlwaysTheWholeTextWithItsZero) {

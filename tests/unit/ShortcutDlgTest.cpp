@@ -72,7 +72,7 @@ protected:
 TEST_F(ShortcutDialog, ShowsTheHandedOverSettings) {
     OpenDialog open(Everything());
     ASSERT_NE(open.dialog.m_hWnd, nullptr);
-    EXPECT_EQ(open.Text(IDC_SHORTCUT_RESOLUTION), L"1024 x 768");
+    EXPECT_EQ(open.Text(IDC_SHORTCUT_RESOLUTION), FormatResString(IDS_SCREEN_AREA, {L"1024", L"768"}));
     EXPECT_EQ(open.Text(IDC_SHORTCUT_COLOURS), L"65536");
     EXPECT_EQ(open.Text(IDC_SHORTCUT_FREQUENCY), L"75");
     EXPECT_TRUE(open.Shown(IDC_SHORTCUT_HZ));
@@ -125,7 +125,8 @@ TEST_F(ShortcutDialog, CreateWritesTheLinkWithTheCheckBoxAndCloses) {
     open.Click(IDOK);
     ASSERT_EQ(open.platform.arguments.size(), 1u);
     EXPECT_EQ(open.platform.arguments[0], L" -H1024 -V768 -C65536 -F75 -M1 -U -R \"-X\\\"C:\\Games\\a b.exe\\\"\"");
-    EXPECT_EQ(open.platform.descriptions[0], L"Runs C:\\Games\\a b.exe via Pixmode at a resolution of 1024x768");
+    EXPECT_EQ(open.platform.descriptions[0],
+              FormatResString(IDS_SHORTCUT_DESCRIPTION, {L"C:\\Games\\a b.exe", L"1024", L"768"}));
     EXPECT_EQ(open.platform.icons[0], L"C:\\Games\\a b.exe");
     EXPECT_TRUE(open.messages.shown.empty());
     EXPECT_EQ(open.dialog.m_hWnd, nullptr);
@@ -137,7 +138,8 @@ TEST_F(ShortcutDialog, AFailedCreateShowsTheReasonAndStaysOpen) {
     open.platform.result = static_cast<HRESULT>(0x80040205);
     open.Click(IDOK);
     ASSERT_EQ(open.messages.shown.size(), 1u);
-    EXPECT_EQ(open.messages.shown[0].text, L"Failed to save the shortcut\n\nIDispatch error #5");
+    EXPECT_EQ(open.messages.shown[0].text,
+              FormatResString(IDS_SHORTCUT_SAVE_FAILED, {FormatResString(IDS_IDISPATCH_ERROR, {L"5"})}));
     ASSERT_NE(open.dialog.m_hWnd, nullptr);
     EXPECT_EQ(open.platform.arguments[0], L" -H1024 -V768 -C65536 -F75 -M1 -U");
 

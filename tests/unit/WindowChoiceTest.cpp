@@ -5,17 +5,17 @@
 
 #include "app/WindowChoice.h"
 #include "fakes/FakeRunServices.h"
+#include "framework/Strings.h"
+#include "res/resource.h"
 
 namespace {
 constexpr DWORD kThread = 4004;
 
-const std::wstring kListIntro = L"Multiple windows have been found when Pixmode launched your application.\n";
-const std::wstring kUndecided =
-    L"Pixmode has been unable to determine which would be the best one to use, so you need to specify the one "
-    L"you think is the best option.\n\n";
-const std::wstring kListHelp =
-    L"\nAdd the following command line option to force Pixmode to use a specific window from the list below.\n"
-    L"\t-Wn (where n is the window number)\n\n";
+const std::wstring kListIntro = LoadResString(IDS_WINDOWS_FOUND);
+const std::wstring kUndecided = LoadResString(IDS_NO_BEST_WINDOW);
+const std::wstring kListHelp = LoadResString(IDS_WINDOW_OPTION);
+
+std::wstring WindowLine(const std::vector<std::wstring>& inserts) { return FormatResString(IDS_WINDOW_LINE, inserts); }
 
 struct Styles {
     DWORD style;
@@ -82,8 +82,8 @@ TEST(ChooseWindow, TieShowsTheWholeListInTheFrameworkBox) {
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     EXPECT_EQ(rig.messages.shown[0].text,
               kListIntro + kUndecided + kListHelp +
-                  L"Window 0: Text \"Main\", Class \"MainClass\"), Style 14cf0000, ExStyle 100\n"
-                  L"Window 1: Text \"\", Class \"Other\"), Style 16cf0000, ExStyle 10101\n");
+                  WindowLine({L"0", L"Main", L"MainClass", L"14cf0000", L"100"}) +
+                  WindowLine({L"1", L"", L"Other", L"16cf0000", L"10101"}));
     EXPECT_EQ(rig.messages.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_FALSE(rig.messages.shown[0].plain);
     EXPECT_EQ(FrameworkBoxStyle(rig.messages.shown[0].type) & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
@@ -95,8 +95,8 @@ TEST(ChooseWindow, ListingWithoutAutomaticChoiceLeavesOutTheUndecidedSentence) {
     EXPECT_EQ(ChooseWindow(candidates, false, rig.services), nullptr);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
     const std::wstring& text = rig.messages.shown[0].text;
-    EXPECT_EQ(text.rfind(kListIntro + kListHelp + L"Window 0: Text \"Window 0\"", 0), 0u) << text;
-    EXPECT_EQ(text.find(L"unable to determine"), std::wstring::npos);
+    EXPECT_EQ(text, kListIntro + kListHelp + WindowLine({L"0", L"Window 0", L"FakeWindowClass", L"cf0000", L"40000"}) +
+                        WindowLine({L"1", L"Window 1", L"FakeWindowClass", L"cf0000", L"0"}));
 }
 
 TEST(ChooseWindow, LongTitlesAndClassesAreCutToWhatThePlatformBuffersHold) {

@@ -11,7 +11,7 @@
 namespace {
 
 std::wstring RequestedModeText(const DEVMODEW& mode) {
-    return L"Res:\t" + UnsignedText(mode.dmPelsWidth) + L" x " + UnsignedText(mode.dmPelsHeight) + L"\nColours:\t" +
+    return L"Res:\t" + SizeText(mode.dmPelsWidth, mode.dmPelsHeight) + L"\nColours:\t" +
            UnsignedText(mode.dmBitsPerPel) + L" bpp\nFreq:\t" + UnsignedText(mode.dmDisplayFrequency) + L" Hz";
 }
 

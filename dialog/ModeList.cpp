@@ -27,14 +27,6 @@ std::wstring ColourLabel(DWORD bitsPerPel) {
     }
 }
 
-std::wstring ScreenAreaLabel(DWORD width, DWORD height) {
-    std::wstring text = UnsignedText(width);
-    text.reserve(text.size() + 3 + 10);  // one allocation for the whole label
-    text += L" x ";
-    text += UnsignedText(height);
-    return text;
-}
-
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best) {
     if (candidate.dmPelsWidth < best.dmPelsWidth) return false;
     if (candidate.dmPelsHeight < best.dmPelsHeight) return false;
@@ -106,7 +98,7 @@ ModeListContents ReadModeList(IDisplaySettings& display, IScreenCaps& screen, IM
         }
         if (!frequencyLabel.empty()) {
             contents.rows.push_back({modeNumber,
-                                     {UnsignedText(modeNumber), ScreenAreaLabel(mode.dmPelsWidth, mode.dmPelsHeight),
+                                     {UnsignedText(modeNumber), SizeText(mode.dmPelsWidth, mode.dmPelsHeight),
                                       ColourLabel(mode.dmBitsPerPel), std::move(frequencyLabel)}});
             if (bestRow < 0 || IsBetterMode(mode, contents.table[bestMode])) {
                 bestRow = row;

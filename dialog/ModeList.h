@@ -24,7 +24,6 @@ struct ModeColumnDefinition {
 extern const std::array<ModeColumnDefinition, ModeColumnCount> kModeColumns;
 
 std::wstring ColourLabel(DWORD bitsPerPel);
-std::wstring ScreenAreaLabel(DWORD width, DWORD height);
 
 // At equal width and height the colour depth decides before the refresh rate.
 bool IsBetterMode(const DEVMODEW& candidate, const DEVMODEW& best);

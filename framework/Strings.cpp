@@ -57,3 +57,11 @@ std::wstring HexText(unsigned long value, bool upperCase) {
     } while (value != 0);
     return text;
 }
+
+std::wstring SizeText(unsigned long long width, unsigned long long height) {
+    std::wstring text = UnsignedText(width);
+    text.reserve(text.size() + 3 + 20);  // one allocation for the whole text
+    text += L" x ";
+    text += UnsignedText(height);
+    return text;
+}

@@ -19,3 +19,6 @@ std::wstring SignedText(long long value);
 std::wstring UnsignedText(unsigned long long value);
 // Hexadecimal without prefix, lower case unless asked otherwise.
 std::wstring HexText(unsigned long value, bool upperCase = false);
+
+// A size as the program shows it: "<width> x <height>".
+std::wstring SizeText(unsigned long long width, unsigned long long height);

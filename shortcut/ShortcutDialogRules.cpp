@@ -7,7 +7,7 @@
 
 ShortcutLabels ShortcutLabelsFor(const ShortcutSettings& settings) {
     ShortcutLabels labels;
-    labels.resolution = UnsignedText(settings.width) + L" x " + UnsignedText(settings.height);
+    labels.resolution = SizeText(settings.width, settings.height);
     const uint64_t colours = ColourCountFromBits(settings.bitsPerPixel);
     if (colours != 0) labels.colours = UnsignedText(colours);
     labels.showHz = settings.frequency != 0;

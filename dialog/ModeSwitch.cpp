@@ -2,6 +2,7 @@
 
 #include "dialog/SystemRestart.h"
 #include "display/DisplaySettings.h"
+#include "display/ModeRequest.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -33,13 +34,7 @@ bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart
         const DWORD oldOrientation = mode.dmDisplayOrientation;
         mode.dmFields |= DM_DISPLAYORIENTATION;
         mode.dmDisplayOrientation = *request.rotation;
-        // Unsigned wrap-around keeps the parity of the difference.
-        quarterTurn = ((*request.rotation - oldOrientation) & 1) != 0;
-        if (quarterTurn) {
-            const DWORD width = mode.dmPelsWidth;
-            mode.dmPelsWidth = mode.dmPelsHeight;
-            mode.dmPelsHeight = width;
-        }
+        quarterTurn = SwapForQuarterTurn(oldOrientation, *request.rotation, mode.dmPelsWidth, mode.dmPelsHeight);
     }
     const wchar_t* device = request.deviceName.empty() ? nullptr : request.deviceName.c_str();
     const DWORD flags = SwitchChangeFlags(request.changePermanent, request.changeGlobally);

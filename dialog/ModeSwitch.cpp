@@ -20,11 +20,6 @@ std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked) {
     return std::nullopt;
 }
 
-DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally) {
-    if (!changePermanent) return 0;
-    return changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;
-}
-
 bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart& restart,
                 const SwitchRequest& request) {
     DEVMODEW mode = request.mode;
@@ -36,7 +31,7 @@ bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart
         mode.dmDisplayOrientation = *request.rotation;
         quarterTurn = SwapForQuarterTurn(oldOrientation, *request.rotation, mode.dmPelsWidth, mode.dmPelsHeight);
     }
-    const wchar_t* device = request.deviceName.empty() ? nullptr : request.deviceName.c_str();
+    const wchar_t* device = DeviceOrNone(request.deviceName);
     const DWORD flags = SwitchChangeFlags(request.changePermanent, request.changeGlobally);
     const LONG result = display.ChangeSettingsEx(device, &mode, flags);
     if (result == DISP_CHANGE_SUCCESSFUL) return quarterTurn;

@@ -27,9 +27,6 @@ const DEVMODEW* ModeAt(const ModeTable& table, int index);
 // The first checked of the rotation buttons 0°, 90°, 180°, 270° as orientation 0 to 3.
 std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked);
 
-// The change flags of the two check boxes: storing for all users only counts when storing at all.
-DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally);
-
 // Applies the request once. A mode that needs a restart is offered a restart; a refused one is
 // reported with its result code. Returns true when the mode list must be rebuilt: the change
 // succeeded and turned the display between landscape and portrait.

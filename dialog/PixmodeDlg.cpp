@@ -24,8 +24,6 @@ constexpr DWORD kModeListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS
 static_assert(kModeListStyles == 0x4031, "the mode list's extended styles");
 
 const int kRotationButtons[] = {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270};
-
-const wchar_t* DeviceNameOrNone(const std::wstring& name) { return name.empty() ? nullptr : name.c_str(); }
 }  // namespace
 
 CPixmodeDlg::CPixmodeDlg(IDisplaySettings& display, IMessageBox& messages, IShell& shell, IScreenCaps& screen,
@@ -88,7 +86,7 @@ BOOL CPixmodeDlg::OnInitDialog() {
         EnableDlgItem(IDC_MAKE_SOLE, false);
     }
 
-    FillModeList(DeviceNameOrNone(deviceName));
+    FillModeList(DeviceOrNone(deviceName));
     m_modeList.SetColumnWidth(ModeColumnColours, LVSCW_AUTOSIZE);
     m_modeList.SetColumnWidth(ModeColumnRefreshRate, LVSCW_AUTOSIZE_USEHEADER);
     SortModeList(0);
@@ -198,7 +196,7 @@ void CPixmodeDlg::SortModeList(int column) {
 void CPixmodeDlg::OnRefresh() {
     CWaitCursor wait;
     const std::wstring deviceName = GetSelectedDeviceName();
-    FillModeList(DeviceNameOrNone(deviceName));
+    FillModeList(DeviceOrNone(deviceName));
     if (const DeviceEntry* entry = GetSelectedDeviceEntry()) {
         ShowDeviceLabels(*entry);
         EnableDlgItem(IDC_MAKE_PRIMARY, DesktopButtonsEnabled(*entry));
@@ -253,7 +251,7 @@ void CPixmodeDlg::OnSwitch() {
     request.rotation = FirstCheckedRotation(rotationChecked);
     if (!SwitchMode(m_display, m_messages, *m_actions.restart, request)) return;
     // A quarter turn changed which modes exist; the refill selects the now current one.
-    FillModeList(DeviceNameOrNone(request.deviceName));
+    FillModeList(DeviceOrNone(request.deviceName));
     SortModeList(m_nSortColumn);
 }
 

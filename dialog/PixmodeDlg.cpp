@@ -24,6 +24,15 @@ constexpr DWORD kModeListStyles = LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP | LVS
 static_assert(kModeListStyles == 0x4031, "the mode list's extended styles");
 
 const int kRotationButtons[] = {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270};
+
+// The first checked rotation button as orientation 0 to 3; none when none is checked.
+std::optional<DWORD> CheckedRotation(const CDialog& dialog) {
+    std::array<bool, 4> checked{};
+    for (size_t button = 0; button < checked.size(); ++button) {
+        checked[button] = dialog.IsDlgButtonChecked(kRotationButtons[button]);
+    }
+    return FirstCheckedRotation(checked);
+}
 }  // namespace
 
 CPixmodeDlg::CPixmodeDlg(IDisplaySettings& display, IMessageBox& messages, IShell& shell, IScreenCaps& screen,
@@ -244,11 +253,7 @@ void CPixmodeDlg::OnSwitch() {
     request.deviceName = GetSelectedDeviceName();
     request.changePermanent = IsDlgButtonChecked(IDC_CHANGE_PERMANENT);
     request.changeGlobally = IsDlgButtonChecked(IDC_CHANGE_GLOBALLY);
-    std::array<bool, 4> rotationChecked{};
-    for (size_t button = 0; button < rotationChecked.size(); ++button) {
-        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
-    }
-    request.rotation = FirstCheckedRotation(rotationChecked);
+    request.rotation = CheckedRotation(*this);
     if (!SwitchMode(m_display, m_messages, *m_actions.restart, request)) return;
     // A quarter turn changed which modes exist; the refill selects the now current one.
     FillModeList(DeviceOrNone(request.deviceName));
@@ -260,13 +265,9 @@ void CPixmodeDlg::OnShortcut() {
     if (mode == nullptr) return;
     std::optional<int> deviceNumber;
     if (const DeviceEntry* entry = GetSelectedDeviceEntry()) deviceNumber = entry->deviceNumber;
-    std::array<bool, 4> rotationChecked{};
-    for (size_t button = 0; button < rotationChecked.size(); ++button) {
-        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
-    }
     m_actions.showShortcutDialog(ShortcutSettingsFromSelection(*mode, IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
                                                                IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber,
-                                                               FirstCheckedRotation(rotationChecked)));
+                                                               CheckedRotation(*this)));
 }
 
 void CPixmodeDlg::OnHelp() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "display/DisplayRecords.h"
+#include "display/DisplaySettings.h"
 
 struct CommandLineState {
     std::wstring deviceName;                  // empty: the default display device
@@ -12,7 +13,7 @@ struct CommandLineState {
     DEVMODEW requestedMode = PreparedDevMode();
     DWORD changeFlags = 0;                    // CDS_UPDATEREGISTRY with option U
 
-    const wchar_t* Device() const { return deviceName.empty() ? nullptr : deviceName.c_str(); }
+    const wchar_t* Device() const { return DeviceOrNone(deviceName); }
     bool HasSavedMode() const { return savedMode.dmPelsHeight != 0; }
     // The prepared record names no field until a switch has built it.
     bool HasRequestedMode() const { return requestedMode.dmFields != 0; }

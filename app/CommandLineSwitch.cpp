@@ -5,6 +5,7 @@
 #include "dialog/ModeSwitch.h"
 #include "display/DisplayRecords.h"
 #include "display/DisplaySettings.h"
+#include "display/ModeRequest.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -96,25 +97,14 @@ void CommandLineSwitch::BuildRequestedMode(const CommandLineOptions& options, DW
     DEVMODEW& mode = state.requestedMode;
     mode = state.savedMode;
     mode.dmFields = 0;
-    if ((fields & DM_BITSPERPEL) && options.colourCount != 0) {
-        mode.dmBitsPerPel = BitsPerPixelFromColourCount(options.colourCount);
-        mode.dmFields |= DM_BITSPERPEL;
+    DWORD applied = fields;
+    // While the device runs at its hardware default rate a requested rate is dropped.
+    if (IsHardwareDefaultFrequency(state.savedMode.dmDisplayFrequency)) {
+        applied &= ~static_cast<DWORD>(DM_DISPLAYFREQUENCY);
     }
-    if (fields & DM_PELSHEIGHT) {
-        mode.dmPelsHeight = static_cast<DWORD>(options.height);
-        mode.dmFields |= DM_PELSHEIGHT;
-    }
-    if (fields & DM_PELSWIDTH) {
-        mode.dmPelsWidth = static_cast<DWORD>(options.width);
-        mode.dmFields |= DM_PELSWIDTH;
-    }
-    if (fields & DM_DISPLAYFREQUENCY) {
-        // While the device runs at its hardware default rate a requested rate is dropped.
-        if (!IsHardwareDefaultFrequency(state.savedMode.dmDisplayFrequency)) {
-            mode.dmDisplayFrequency = static_cast<DWORD>(options.frequency);
-            mode.dmFields |= DM_DISPLAYFREQUENCY;
-        }
-    } else if (state.savedMode.dmFields & DM_DISPLAYFREQUENCY) {
+    ApplyRequestedFields(mode, applied, static_cast<DWORD>(options.width), static_cast<DWORD>(options.height),
+                         options.colourCount, static_cast<DWORD>(options.frequency));
+    if (!(fields & DM_DISPLAYFREQUENCY) && (state.savedMode.dmFields & DM_DISPLAYFREQUENCY)) {
         // Ask for the current rate again, so a new size does not fall back to another rate.
         mode.dmFields |= DM_DISPLAYFREQUENCY;
     }

@@ -17,11 +17,15 @@ bool IsPopup(IWindowServices& windows, HWND window) {
 }
 }  // namespace
 
-void RestoreSavedMode(const CommandLineState& state, const RunServices& services) {
+LONG PutSavedModeBack(const CommandLineState& state, IDisplaySettings& display) {
     // An empty record would ask the platform for a mode nobody read.
-    if (!state.HasSavedMode()) return;
+    if (!state.HasSavedMode()) return DISP_CHANGE_SUCCESSFUL;
     DEVMODEW mode = state.savedMode;
-    const LONG result = services.display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
+    return display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
+}
+
+void RestoreSavedMode(const CommandLineState& state, const RunServices& services) {
+    const LONG result = PutSavedModeBack(state, services.display);
     if (result != DISP_CHANGE_SUCCESSFUL) {
         services.messages.ShowPlain(SignedText(result), LoadResString(IDS_RESTORE_FAILED), MB_OK);
     }

@@ -12,6 +12,9 @@
 void WatchForeground(const CommandLineOptions& options, const CommandLineState& state, HWND watched,
                      const RunServices& services);
 
-// Puts the saved mode back; a failure is shown with its number. Without a saved mode the
-// display is left alone.
+// Puts the saved mode back on the device with the run's change flags and returns the result;
+// without a saved mode the display is left alone and the result is DISP_CHANGE_SUCCESSFUL.
+LONG PutSavedModeBack(const CommandLineState& state, IDisplaySettings& display);
+
+// PutSavedModeBack, showing a failure with its number.
 void RestoreSavedMode(const CommandLineState& state, const RunServices& services);

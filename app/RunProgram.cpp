@@ -56,10 +56,7 @@ void RunProgramAndRestore(const CommandLineOptions& options, const CommandLineSt
     if (options.programCommandLine.empty()) return;
     RunProgram(options, state, services);
     // Always, started or not and watched or not; a failure here is not reported.
-    if (state.HasSavedMode()) {
-        DEVMODEW mode = state.savedMode;
-        services.display.ChangeSettingsEx(state.Device(), &mode, state.changeFlags);
-    }
+    PutSavedModeBack(state, services.display);
 }
 
 void WatchWindowsByTitle(const CommandLineOptions& options, const CommandLineState& state,

@@ -11,12 +11,12 @@ void ExtendDesktop(IDisplaySettings& display, IMessageBox& messages, const std::
         messages.Show(LoadResString(IDS_NO_MODE_SELECTED), MB_OK);
         return;
     }
-    const DWORD flags = changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;
+    // Extending always stores the change; the Change Permanent box is not asked.
+    const DWORD flags = SwitchChangeFlags(true, changeGlobally);
     // The device goes where the enumerated mode places it.
     DEVMODEW mode = *selectedMode;
     mode.dmFields |= DM_POSITION;
-    const wchar_t* device = deviceName.empty() ? nullptr : deviceName.c_str();
-    if (display.ChangeSettingsEx(device, &mode, flags | CDS_NORESET) == DISP_CHANGE_SUCCESSFUL) {
+    if (display.ChangeSettingsEx(DeviceOrNone(deviceName), &mode, flags | CDS_NORESET) == DISP_CHANGE_SUCCESSFUL) {
         display.ChangeSettings(nullptr, flags);
     }
 }

@@ -2,7 +2,7 @@
 
 #include "desktop/DesktopDevice.h"
 #include "desktop/DesktopStaging.h"
-#include "display/DisplayRecords.h"
+#include "display/ModeRequest.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -12,22 +12,7 @@ namespace {
 DWORD PrepareSole(DEVMODEW& mode, DWORD fieldMask, DWORD width, DWORD height, uint64_t colourCount, DWORD frequency) {
     mode.dmPosition.x = 0;
     mode.dmPosition.y = 0;
-    if (fieldMask & DM_PELSHEIGHT) {
-        mode.dmPelsHeight = height;
-        mode.dmFields |= DM_PELSHEIGHT;
-    }
-    if (fieldMask & DM_PELSWIDTH) {
-        mode.dmPelsWidth = width;
-        mode.dmFields |= DM_PELSWIDTH;
-    }
-    if ((fieldMask & DM_BITSPERPEL) && colourCount != 0) {
-        mode.dmBitsPerPel = BitsPerPixelFromColourCount(colourCount);
-        mode.dmFields |= DM_BITSPERPEL;
-    }
-    if (fieldMask & DM_DISPLAYFREQUENCY) {
-        mode.dmDisplayFrequency = frequency;
-        mode.dmFields |= DM_DISPLAYFREQUENCY;
-    }
+    ApplyRequestedFields(mode, fieldMask, width, height, colourCount, frequency);
     return CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMARY;
 }
 

@@ -2,6 +2,7 @@
 
 #include "dialog/SystemRestart.h"
 #include "display/DisplaySettings.h"
+#include "display/ModeRequest.h"
 #include "framework/MessageBox.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -21,11 +22,6 @@ std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked) {
 
 std::wstring ChangeFailedText(LONG result) { return FormatResString(IDS_CHANGE_FAILED, {SignedText(result)}); }
 
-DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally) {
-    if (!changePermanent) return 0;
-    return changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;
-}
-
 bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart& restart,
                 const SwitchRequest& request) {
     DEVMODEW mode = request.mode;
@@ -35,15 +31,9 @@ bool SwitchMode(IDisplaySettings& display, IMessageBox& messages, ISystemRestart
         const DWORD oldOrientation = mode.dmDisplayOrientation;
         mode.dmFields |= DM_DISPLAYORIENTATION;
         mode.dmDisplayOrientation = *request.rotation;
-        // Unsigned wrap-around keeps the parity of the difference.
-        quarterTurn = ((*request.rotation - oldOrientation) & 1) != 0;
-        if (quarterTurn) {
-            const DWORD width = mode.dmPelsWidth;
-            mode.dmPelsWidth = mode.dmPelsHeight;
-            mode.dmPelsHeight = width;
-        }
+        quarterTurn = SwapForQuarterTurn(oldOrientation, *request.rotation, mode.dmPelsWidth, mode.dmPelsHeight);
     }
-    const wchar_t* device = request.deviceName.empty() ? nullptr : request.deviceName.c_str();
+    const wchar_t* device = DeviceOrNone(request.deviceName);
     const DWORD flags = SwitchChangeFlags(request.changePermanent, request.changeGlobally);
     const LONG result = display.ChangeSettingsEx(device, &mode, flags);
     if (result == DISP_CHANGE_SUCCESSFUL) return quarterTurn;

@@ -30,9 +30,6 @@ std::optional<DWORD> FirstCheckedRotation(const std::array<bool, 4>& checked);
 // The message for a mode change that the platform refused with result.
 std::wstring ChangeFailedText(LONG result);
 
-// The change flags of the two check boxes: storing for all users only counts when storing at all.
-DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally);
-
 // Applies the request once. A mode that needs a restart is offered a restart; a refused one is
 // reported with its result code. Returns true when the mode list must be rebuilt: the change
 // succeeded and turned the display between landscape and portrait.

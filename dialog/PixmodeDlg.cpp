@@ -25,7 +25,14 @@ static_assert(kModeListStyles == 0x4031, "the mode list's extended styles");
 
 const int kRotationButtons[] = {IDC_ROTATE_0, IDC_ROTATE_90, IDC_ROTATE_180, IDC_ROTATE_270};
 
-const wchar_t* DeviceNameOrNone(const std::wstring& name) { return name.empty() ? nullptr : name.c_str(); }
+// The first checked rotation button as orientation 0 to 3; none when none is checked.
+std::optional<DWORD> CheckedRotation(const CDialog& dialog) {
+    std::array<bool, 4> checked{};
+    for (size_t button = 0; button < checked.size(); ++button) {
+        checked[button] = dialog.IsDlgButtonChecked(kRotationButtons[button]);
+    }
+    return FirstCheckedRotation(checked);
+}
 }  // namespace
 
 CPixmodeDlg::CPixmodeDlg(const DialogServices& services, bool updateRegistry, MainDialogActions actions)
@@ -86,7 +93,7 @@ BOOL CPixmodeDlg::OnInitDialog() {
         EnableDlgItem(IDC_MAKE_SOLE, false);
     }
 
-    FillModeList(DeviceNameOrNone(deviceName));
+    FillModeList(DeviceOrNone(deviceName));
     m_modeList.SetColumnWidth(ModeColumnColours, LVSCW_AUTOSIZE);
     m_modeList.SetColumnWidth(ModeColumnRefreshRate, LVSCW_AUTOSIZE_USEHEADER);
     SortModeList(0);
@@ -197,7 +204,7 @@ void CPixmodeDlg::SortModeList(int column) {
 void CPixmodeDlg::OnRefresh() {
     CWaitCursor wait;
     const std::wstring deviceName = GetSelectedDeviceName();
-    FillModeList(DeviceNameOrNone(deviceName));
+    FillModeList(DeviceOrNone(deviceName));
     if (const DeviceEntry* entry = GetSelectedDeviceEntry()) {
         ShowDeviceLabels(*entry);
         EnableDlgItem(IDC_MAKE_PRIMARY, DesktopButtonsEnabled(*entry));
@@ -245,14 +252,10 @@ void CPixmodeDlg::OnSwitch() {
     request.deviceName = GetSelectedDeviceName();
     request.changePermanent = IsDlgButtonChecked(IDC_CHANGE_PERMANENT);
     request.changeGlobally = IsDlgButtonChecked(IDC_CHANGE_GLOBALLY);
-    std::array<bool, 4> rotationChecked{};
-    for (size_t button = 0; button < rotationChecked.size(); ++button) {
-        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
-    }
-    request.rotation = FirstCheckedRotation(rotationChecked);
+    request.rotation = CheckedRotation(*this);
     if (!SwitchMode(m_services.display, m_services.messages, m_services.restart, request)) return;
     // A quarter turn changed which modes exist; the refill selects the now current one.
-    FillModeList(DeviceNameOrNone(request.deviceName));
+    FillModeList(DeviceOrNone(request.deviceName));
     SortModeList(m_nSortColumn);
 }
 
@@ -261,13 +264,9 @@ void CPixmodeDlg::OnShortcut() {
     if (mode == nullptr) return;
     std::optional<int> deviceNumber;
     if (const DeviceEntry* entry = GetSelectedDeviceEntry()) deviceNumber = entry->deviceNumber;
-    std::array<bool, 4> rotationChecked{};
-    for (size_t button = 0; button < rotationChecked.size(); ++button) {
-        rotationChecked[button] = IsDlgButtonChecked(kRotationButtons[button]);
-    }
     m_actions.showShortcutDialog(ShortcutSettingsFromSelection(*mode, IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
                                                                IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber,
-                                                               FirstCheckedRotation(rotationChecked)),
+                                                               CheckedRotation(*this)),
                                  m_services.messages, m_services.files, m_services.shortcuts);
 }
 

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 class IDisplaySettings {
 public:
     virtual ~IDisplaySettings() = default;
@@ -27,3 +29,15 @@ public:
     LONG ChangeSettingsEx(const wchar_t* device, DEVMODEW* mode, DWORD flags) override;
     LONG ChangeSettings(DEVMODEW* mode, DWORD flags) override;
 };
+
+// The device argument for a device name, where an empty name stands for the default display device.
+inline const wchar_t* DeviceOrNone(const std::wstring& deviceName) {
+    return deviceName.empty() ? nullptr : deviceName.c_str();
+}
+
+// The change flags of the Change Permanent and Change Globally choices: storing for all users
+// only counts when storing at all.
+inline DWORD SwitchChangeFlags(bool changePermanent, bool changeGlobally) {
+    if (!changePermanent) return 0;
+    return changeGlobally ? CDS_UPDATEREGISTRY | CDS_GLOBAL : CDS_UPDATEREGISTRY;
+}

@@ -1,6 +1,6 @@
 #include "shortcut/ShortcutHandOver.h"
 
-#include <utility>
+#include "display/ModeRequest.h"
 
 ShortcutSettings ShortcutSettingsFromSelection(const DEVMODEW& record, bool permanentChecked, bool filterChecked,
                                                std::optional<int> deviceNumber,
@@ -13,6 +13,7 @@ ShortcutSettings ShortcutSettingsFromSelection(const DEVMODEW& record, bool perm
     settings.height = record.dmPelsHeight;
     if (deviceNumber) settings.deviceNumber = *deviceNumber;
     if (firstCheckedRotation) settings.rotation = *firstCheckedRotation;
-    if (settings.rotation == 1 || settings.rotation == 3) std::swap(settings.width, settings.height);
+    // A checked 90 or 270 degree button exchanges the size, whatever orientation the record carries.
+    SwapForQuarterTurn(DMDO_DEFAULT, settings.rotation, settings.width, settings.height);
     return settings;
 }

@@ -33,17 +33,16 @@ AboutLabels AboutLabelsFor(const std::wstring& path) {
 
 std::optional<std::wstring> SupportMailto(const FixedVersionInfo& fixed, const std::wstring& internalName) {
     if (!fixed.found) return std::nullopt;
-    return std::wstring(L"mailto:") + kSupportEmailAddress + L"?subject=" + internalName + L" V" +
-           DottedVersion(fixed);
+    return std::wstring(L"mailto:") + kSupportEmailAddress + L"?subject=" + internalName + L" V" + DottedVersion(fixed);
 }
 
 AboutLink ActivatedLink(UINT_PTR senderId, UINT code) {
     if (code != static_cast<UINT>(NM_CLICK) && code != static_cast<UINT>(NM_RETURN)) return AboutLink::None;
     switch (senderId) {
-        case IDC_ABOUT_EMAIL: return AboutLink::Email;
-        case IDC_ABOUT_WEB: return AboutLink::WebSite;
-        case IDC_ABOUT_UPDATES: return AboutLink::CheckForUpdates;
-        default: return AboutLink::None;
+    case IDC_ABOUT_EMAIL: return AboutLink::Email;
+    case IDC_ABOUT_WEB: return AboutLink::WebSite;
+    case IDC_ABOUT_UPDATES: return AboutLink::CheckForUpdates;
+    default: return AboutLink::None;
     }
 }
 
@@ -51,15 +50,15 @@ bool EndsAboutBox(WORD commandId) { return commandId == IDOK || commandId == IDC
 
 void ActOnAboutLink(AboutLink link, HWND box, const std::wstring& path, IShell& shell) {
     switch (link) {
-        case AboutLink::Email: {
-            const FixedVersionInfo fixed = ReadFixedVersionInfo(path);
-            const std::optional<std::wstring> address =
-                SupportMailto(fixed, fixed.found ? ReadVersionString(path, VersionStringKey::InternalName) : L"");
-            if (address) OpenAddress(shell, box, *address);
-            break;
-        }
-        case AboutLink::WebSite: OpenAddress(shell, box, kHomePageAddress); break;
-        case AboutLink::CheckForUpdates: LaunchUpdaterFor(shell, box, false, path); break;
-        case AboutLink::None: break;
+    case AboutLink::Email: {
+        const FixedVersionInfo fixed = ReadFixedVersionInfo(path);
+        const std::optional<std::wstring> address =
+            SupportMailto(fixed, fixed.found ? ReadVersionString(path, VersionStringKey::InternalName) : L"");
+        if (address) OpenAddress(shell, box, *address);
+        break;
+    }
+    case AboutLink::WebSite: OpenAddress(shell, box, kHomePageAddress); break;
+    case AboutLink::CheckForUpdates: LaunchUpdaterFor(shell, box, false, path); break;
+    case AboutLink::None: break;
     }
 }

@@ -23,26 +23,26 @@ const AboutContext* ContextOf(HWND box) {
 
 INT_PTR CALLBACK AboutDlgProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: {
-            SetWindowLongPtrW(box, GWLP_USERDATA, lParam);
-            const AboutContext* context = reinterpret_cast<const AboutContext*>(lParam);
-            if (context != nullptr) FillLabels(box, AboutLabelsFor(ModuleFileName(context->module)));
-            return TRUE;
+    case WM_INITDIALOG: {
+        SetWindowLongPtrW(box, GWLP_USERDATA, lParam);
+        const AboutContext* context = reinterpret_cast<const AboutContext*>(lParam);
+        if (context != nullptr) FillLabels(box, AboutLabelsFor(ModuleFileName(context->module)));
+        return TRUE;
+    }
+    case WM_NOTIFY: {
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        const AboutLink link = ActivatedLink(header->idFrom, header->code);
+        const AboutContext* context = ContextOf(box);
+        if (link != AboutLink::None && context != nullptr && context->shell != nullptr) {
+            ActOnAboutLink(link, box, ModuleFileName(context->module), *context->shell);
         }
-        case WM_NOTIFY: {
-            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-            const AboutLink link = ActivatedLink(header->idFrom, header->code);
-            const AboutContext* context = ContextOf(box);
-            if (link != AboutLink::None && context != nullptr && context->shell != nullptr) {
-                ActOnAboutLink(link, box, ModuleFileName(context->module), *context->shell);
-            }
-            return FALSE;
-        }
-        case WM_COMMAND:
-            if (!EndsAboutBox(LOWORD(wParam))) return FALSE;
-            EndDialog(box, LOWORD(wParam));
-            return TRUE;
-        default: return FALSE;
+        return FALSE;
+    }
+    case WM_COMMAND:
+        if (!EndsAboutBox(LOWORD(wParam))) return FALSE;
+        EndDialog(box, LOWORD(wParam));
+        return TRUE;
+    default: return FALSE;
     }
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 const wchar_t* const kKeyNames[kVersionStringKeyCount] = {
-    L"CompanyName",    L"FileDescription",  L"FileVersion", L"InternalName",   L"LegalCopyright",
+    L"CompanyName",     L"FileDescription",  L"FileVersion", L"InternalName",   L"LegalCopyright",
     L"LegalTrademarks", L"OriginalFilename", L"ProductName", L"ProductVersion",
 };
 

@@ -42,9 +42,7 @@ void ReadOption(wchar_t letter, const std::wstring& value, CommandLineOptions& o
         options.width = ReadInt32(value);
         options.fields |= DM_PELSWIDTH;
         break;
-    case L'M':
-        options.monitorNumber = ReadInt32(value);
-        break;
+    case L'M': options.monitorNumber = ReadInt32(value); break;
     case L'O':
         options.orientation = OrientationFromDegrees(ReadInt32(value));
         options.fields |= DM_DISPLAYORIENTATION;
@@ -53,9 +51,7 @@ void ReadOption(wchar_t letter, const std::wstring& value, CommandLineOptions& o
         options.makePrimary = true;
         options.fields |= DM_POSITION;
         break;
-    case L'Q':
-        options.quiet = true;
-        break;
+    case L'Q': options.quiet = true; break;
     case L'R':
         options.onlyWhenMaximized = true;
         if (!value.empty() && value[0] == L'1') options.remaximize = true;
@@ -64,12 +60,8 @@ void ReadOption(wchar_t letter, const std::wstring& value, CommandLineOptions& o
         options.makeSole = true;
         options.fields |= DM_POSITION;
         break;
-    case L'T':
-        options.windowTitle = value;
-        break;
-    case L'U':
-        updateRegistry = true;
-        break;
+    case L'T': options.windowTitle = value; break;
+    case L'U': updateRegistry = true; break;
     case L'V':
         options.height = ReadInt32(value);
         options.fields |= DM_PELSHEIGHT;
@@ -81,9 +73,7 @@ void ReadOption(wchar_t letter, const std::wstring& value, CommandLineOptions& o
             options.windowNumber = ReadInt32(value);
         }
         break;
-    case L'X':
-        options.programCommandLine = value;
-        break;
+    case L'X': options.programCommandLine = value; break;
     default:
         // Other letters are ignored without a message.
         break;

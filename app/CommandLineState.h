@@ -8,10 +8,10 @@
 #include "display/DisplaySettings.h"
 
 struct CommandLineState {
-    std::wstring deviceName;                  // empty: the default display device
-    DEVMODEW savedMode = PreparedDevMode();   // dmPelsHeight 0: no saved mode
+    std::wstring deviceName;                 // empty: the default display device
+    DEVMODEW savedMode = PreparedDevMode();  // dmPelsHeight 0: no saved mode
     DEVMODEW requestedMode = PreparedDevMode();
-    DWORD changeFlags = 0;                    // CDS_UPDATEREGISTRY with option U
+    DWORD changeFlags = 0;  // CDS_UPDATEREGISTRY with option U
 
     const wchar_t* Device() const { return DeviceOrNone(deviceName); }
     bool HasSavedMode() const { return savedMode.dmPelsHeight != 0; }

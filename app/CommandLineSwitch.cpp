@@ -13,9 +13,9 @@
 namespace {
 
 std::wstring RequestedModeText(const DEVMODEW& mode) {
-    return FormatResString(IDS_REQUESTED_MODE, {UnsignedText(mode.dmPelsWidth), UnsignedText(mode.dmPelsHeight),
-                                                UnsignedText(mode.dmBitsPerPel),
-                                                UnsignedText(mode.dmDisplayFrequency)});
+    return FormatResString(IDS_REQUESTED_MODE,
+                           {UnsignedText(mode.dmPelsWidth), UnsignedText(mode.dmPelsHeight),
+                            UnsignedText(mode.dmBitsPerPel), UnsignedText(mode.dmDisplayFrequency)});
 }
 
 }  // namespace
@@ -84,8 +84,8 @@ void CommandLineSwitch::ApplyDesktopOptions(const CommandLineOptions& options, C
             Warn(LoadResString(IDS_NEED_MONITOR_NUMBER));
         } else {
             m_desktop.makeSole(m_display, m_messages, state.deviceName, fields, static_cast<DWORD>(options.width),
-                              static_cast<DWORD>(options.height), options.colourCount,
-                              static_cast<DWORD>(options.frequency), options.quiet);
+                               static_cast<DWORD>(options.height), options.colourCount,
+                               static_cast<DWORD>(options.frequency), options.quiet);
         }
         fields &= ~static_cast<DWORD>(DM_POSITION);
     }

@@ -29,8 +29,8 @@ public:
 class Win32ProcessServices : public IProcessServices {
 public:
     bool StartProcess(const wchar_t* application, std::vector<wchar_t>& commandLine, bool inheritHandles,
-                      DWORD creationFlags, void* environment, const wchar_t* currentDirectory,
-                      STARTUPINFOW& startup, PROCESS_INFORMATION& info) override;
+                      DWORD creationFlags, void* environment, const wchar_t* currentDirectory, STARTUPINFOW& startup,
+                      PROCESS_INFORMATION& info) override;
     DWORD LastError() override;
     std::wstring SystemErrorText(DWORD code) override;
     DWORD WaitForIdle(HANDLE process, DWORD milliseconds) override;

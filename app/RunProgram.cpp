@@ -26,9 +26,8 @@ void RunProgram(const CommandLineOptions& options, const CommandLineState& state
     std::vector<wchar_t> commandLine = CommandLineBuffer(options.programCommandLine);
     if (!processes.StartProcess(nullptr, commandLine, false, 0, nullptr, nullptr, startup, info)) {
         const DWORD error = processes.LastError();
-        services.messages.Show(
-            FormatResString(IDS_RUN_FAILED, {TextOf(commandLine), processes.SystemErrorText(error)}),
-            MB_OK | MB_ICONINFORMATION);
+        services.messages.Show(FormatResString(IDS_RUN_FAILED, {TextOf(commandLine), processes.SystemErrorText(error)}),
+                               MB_OK | MB_ICONINFORMATION);
         return;
     }
     ScopedHandle process(processes, info.hProcess);
@@ -64,8 +63,7 @@ void WatchWindowsByTitle(const CommandLineOptions& options, const CommandLineSta
     if (options.windowTitle.empty()) return;
     const ULONGLONG start = services.clock.Now();
     do {
-        const HWND window =
-            services.windows.FindWindowMatching(nullptr, nullptr, nullptr, options.windowTitle.c_str());
+        const HWND window = services.windows.FindWindowMatching(nullptr, nullptr, nullptr, options.windowTitle.c_str());
         if (window != nullptr) {
             WatchForeground(options, state, window, services);
         } else {

@@ -15,8 +15,7 @@ void RunProgramAndRestore(const CommandLineOptions& options, const CommandLineSt
 
 // With option T: watches each top-level window with that title that shows up within a minute.
 // Does nothing without option T.
-void WatchWindowsByTitle(const CommandLineOptions& options, const CommandLineState& state,
-                         const RunServices& services);
+void WatchWindowsByTitle(const CommandLineOptions& options, const CommandLineState& state, const RunServices& services);
 
 // The writable command-line buffer process creation gets: at least MAX_PATH characters, always
 // room for the whole text and its terminating zero.

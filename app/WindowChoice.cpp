@@ -22,9 +22,7 @@ std::vector<HWND> TopLevelVisibleWindows(DWORD threadId, IWindowServices& window
     return candidates;
 }
 
-DWORD Style(IWindowServices& windows, HWND window) {
-    return static_cast<DWORD>(windows.WindowLong(window, GWL_STYLE));
-}
+DWORD Style(IWindowServices& windows, HWND window) { return static_cast<DWORD>(windows.WindowLong(window, GWL_STYLE)); }
 
 DWORD ExStyle(IWindowServices& windows, HWND window) {
     return static_cast<DWORD>(windows.WindowLong(window, GWL_EXSTYLE));
@@ -65,7 +63,7 @@ std::wstring WindowListMessage(const std::vector<HWND>& candidates, bool autoCho
         const std::wstring className = ReadText<kClassCapacity>(
             [&](wchar_t* buffer, int capacity) { return windows.ClassName(window, buffer, capacity); });
         text += FormatText(line, {UnsignedText(number), title, className, HexText(Style(windows, window)),
-                                   HexText(ExStyle(windows, window))});
+                                  HexText(ExStyle(windows, window))});
     }
     return text;
 }

@@ -98,8 +98,8 @@ int wmain() {
         for (int round = 0; round < rounds; ++round) {
             std::vector<LPARAM> items;
             for (const ModeRow& row : contents.rows) items.push_back(static_cast<LPARAM>(row.modeNumber));
-            ModeSortParams params{round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate,
-                                  contents.table.data(), true};
+            ModeSortParams params{round % 2 ? ModeColumnScreenArea : ModeColumnRefreshRate, contents.table.data(),
+                                  true};
             const double start = Now();
             std::sort(items.begin(), items.end(), [&params](LPARAM a, LPARAM b) {
                 return CompareModeItems(a, b, reinterpret_cast<LPARAM>(&params)) < 0;
@@ -142,8 +142,10 @@ int wmain() {
     std::printf("(c) %zu modes, %zu rows listed (%d in the list control), median of %d rounds:\n", count, rows, listed,
                 rounds);
     std::printf("(c) decision code (ReadModeList): %.2f ms (least %.2f)\n", Median(decide), Least(decide));
-    std::printf("(c)   of which the scripted display's enumeration: %.2f ms (least %.2f)\n", Median(enumerate), Least(enumerate));
-    std::printf("(c) CompareModeItems in a plain sort of the rows: %.2f ms (least %.2f)\n", Median(callbackSort), Least(callbackSort));
+    std::printf("(c)   of which the scripted display's enumeration: %.2f ms (least %.2f)\n", Median(enumerate),
+                Least(enumerate));
+    std::printf("(c) CompareModeItems in a plain sort of the rows: %.2f ms (least %.2f)\n", Median(callbackSort),
+                Least(callbackSort));
     std::printf("(c) FillModeList into the list control: %.2f ms (least %.2f)\n", Median(fill), Least(fill));
     std::printf("(c) FillModeList plus SortModeList: %.2f ms (least %.2f)\n", Median(fillAndSort), Least(fillAndSort));
     std::printf("(c) SortModeList by another column: %.2f ms (least %.2f)\n", Median(sortOnly), Least(sortOnly));

@@ -126,8 +126,8 @@ int wmain(int argc, wchar_t** argv) {
         DEVMODEW current{};
         current.dmSize = sizeof(current);
         EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &current);
-        const std::wstring back = L" -H" + std::to_wstring(current.dmPelsWidth) + L" -V" +
-                                  std::to_wstring(current.dmPelsHeight);
+        const std::wstring back =
+            L" -H" + std::to_wstring(current.dmPelsWidth) + L" -V" + std::to_wstring(current.dmPelsHeight);
         RunToEnd(exes[1], L" -H800 -V600");  // warm-up, not counted
         RunToEnd(exes[1], back);
         for (int run = 0; run < runs; ++run) {
@@ -162,8 +162,8 @@ int wmain(int argc, wchar_t** argv) {
         }
         // Named by the minimal program's file and argument, so each line says what it compares with.
         const std::wstring minimalName = exes[1].substr(exes[1].find_last_of(L"\\/") + 1) + minimalArguments;
-        const std::string label = "(b) main dialog ready with its list, against " +
-                                  std::string(minimalName.begin(), minimalName.end());
+        const std::string label =
+            "(b) main dialog ready with its list, against " + std::string(minimalName.begin(), minimalName.end());
         Report(label.c_str(), times[0], times[1]);
         return 0;
     }

@@ -3,7 +3,6 @@
 #include "display/DisplayRecords.h"
 #include "display/DisplaySettings.h"
 
-
 std::vector<DesktopDevice> CollectDesktopDevices(IDisplaySettings& display, DesktopCollection rule) {
     std::vector<DesktopDevice> devices;
     for (DWORD index = 0;; ++index) {
@@ -18,7 +17,8 @@ std::vector<DesktopDevice> CollectDesktopDevices(IDisplaySettings& display, Desk
             if (record.StateFlags & DISPLAY_DEVICE_MIRRORING_DRIVER) continue;
             // A device without current settings is still staged, from the cleared record; a failed
             // read must not leave half-written fields behind.
-            if (!display.EnumSettings(name.c_str(), ENUM_CURRENT_SETTINGS, device.Mode)) device.Mode = PreparedDevMode();
+            if (!display.EnumSettings(name.c_str(), ENUM_CURRENT_SETTINGS, device.Mode))
+                device.Mode = PreparedDevMode();
         }
         devices.push_back(device);
     }

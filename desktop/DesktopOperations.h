@@ -11,7 +11,8 @@
 #include "desktop/MakeSole.h"
 
 struct DesktopOperations {
-    std::function<void(IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& deviceName, bool quiet)>
+    std::function<void(IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& deviceName,
+                       bool quiet)>
         makePrimary = MakePrimary;
     std::function<void(IDisplaySettings&, IMessageBox&, const std::wstring& deviceName, DWORD fieldMask, DWORD width,
                        DWORD height, uint64_t colourCount, DWORD frequency, bool quiet)>

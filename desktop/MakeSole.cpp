@@ -39,8 +39,9 @@ void MakeSole(IDisplaySettings& display, IMessageBox& messages, const std::wstri
     }
     auto prepare = [&](DesktopDevice& device) -> DWORD {
         device.Mode.dmFields = DM_POSITION;
-        const DWORD flags = &device == target ? PrepareSole(device.Mode, fieldMask, width, height, colourCount, frequency)
-                                              : PrepareDetach(device.Mode);
+        const DWORD flags = &device == target
+                                ? PrepareSole(device.Mode, fieldMask, width, height, colourCount, frequency)
+                                : PrepareDetach(device.Mode);
         KeepNonDefaultFrequency(device.Mode);
         return flags;
     };

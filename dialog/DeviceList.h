@@ -23,8 +23,8 @@ public:
     static DeviceList Build(IDisplaySettings& display);
 
     std::vector<DeviceListItem> items;
-    size_t selected = 0;            // the primary adapter's entry, else the first
-    bool adapterFound = false;      // at least one adapter was enumerated
+    size_t selected = 0;        // the primary adapter's entry, else the first
+    bool adapterFound = false;  // at least one adapter was enumerated
 
     // Frees every entry's DeviceEntry, first to last; the number freed. A second call frees nothing.
     size_t Release();

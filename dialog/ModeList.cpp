@@ -23,7 +23,7 @@ constexpr std::array<DWORD, 6> kNamedDepths{4, 8, 15, 16, 24, 32};
 ModeLabels::ModeLabels()
     : m_screenArea(LoadResString(IDS_SCREEN_AREA)),
       m_namedDepths{LoadResString(IDS_COLOURS_4),  LoadResString(IDS_COLOURS_8),  LoadResString(IDS_COLOURS_15),
-                   LoadResString(IDS_COLOURS_16), LoadResString(IDS_COLOURS_24), LoadResString(IDS_COLOURS_32)},
+                    LoadResString(IDS_COLOURS_16), LoadResString(IDS_COLOURS_24), LoadResString(IDS_COLOURS_32)},
       m_otherDepth(LoadResString(IDS_COLOURS_OTHER)),
       m_frequency(LoadResString(IDS_FREQUENCY)),
       m_hardwareDefault(LoadResString(IDS_HARDWARE_DEFAULT)) {}

@@ -51,8 +51,8 @@ struct ModeRow {
 struct ModeListContents {
     ModeTable table;
     std::vector<ModeRow> rows;
-    int selectedRow = -1;          // the current mode's row, else the best listed mode's, else none
-    bool filterEnabled = false;    // some mode is hidden, or would be hidden, by the filter
+    int selectedRow = -1;        // the current mode's row, else the best listed mode's, else none
+    bool filterEnabled = false;  // some mode is hidden, or would be hidden, by the filter
 };
 
 struct RotationButtons {

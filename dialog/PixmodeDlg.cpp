@@ -164,9 +164,8 @@ void CPixmodeDlg::FillModeList(const wchar_t* deviceName) {
         EnableDlgItem(kRotationButtons[button], rotation.enabled);
         CheckDlgButton(kRotationButtons[button], button == rotation.checked);
     }
-    ModeListContents contents =
-        ReadModeList(m_services.display, m_services.screen, m_services.messages, deviceName,
-                     IsDlgButtonChecked(IDC_REFRESH_FILTER));
+    ModeListContents contents = ReadModeList(m_services.display, m_services.screen, m_services.messages, deviceName,
+                                             IsDlgButtonChecked(IDC_REFRESH_FILTER));
 
     m_modeList.SetRedraw(false);
     int item = 0;
@@ -229,8 +228,8 @@ LRESULT CPixmodeDlg::OnListDoubleClick(const NMHDR&) {
 void CPixmodeDlg::OnMakePrimary() {
     if (!HasSelectedDevice()) return;
     CWinApp* app = CWinApp::Current();
-    m_actions.makePrimary(m_services.display, m_services.messages, m_services.shell, app != nullptr ? app->m_hMainWnd : nullptr,
-                          GetSelectedDeviceName(), false);
+    m_actions.makePrimary(m_services.display, m_services.messages, m_services.shell,
+                          app != nullptr ? app->m_hMainWnd : nullptr, GetSelectedDeviceName(), false);
 }
 
 void CPixmodeDlg::OnMakeSole() {
@@ -240,8 +239,8 @@ void CPixmodeDlg::OnMakeSole() {
 
 void CPixmodeDlg::OnExtend() {
     if (!HasSelectedDevice()) return;
-    ExtendDesktop(m_services.display, m_services.messages, GetSelectedDeviceName(), ModeAt(m_modeTable, GetSelectedModeIndex()),
-                  IsDlgButtonChecked(IDC_CHANGE_GLOBALLY));
+    ExtendDesktop(m_services.display, m_services.messages, GetSelectedDeviceName(),
+                  ModeAt(m_modeTable, GetSelectedModeIndex()), IsDlgButtonChecked(IDC_CHANGE_GLOBALLY));
 }
 
 void CPixmodeDlg::OnSwitch() {
@@ -264,14 +263,15 @@ void CPixmodeDlg::OnShortcut() {
     if (mode == nullptr) return;
     std::optional<int> deviceNumber;
     if (const DeviceEntry* entry = GetSelectedDeviceEntry()) deviceNumber = entry->deviceNumber;
-    m_actions.showShortcutDialog(ShortcutSettingsFromSelection(*mode, IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
-                                                               IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber,
-                                                               CheckedRotation(*this)),
-                                 m_services.messages, m_services.files, m_services.shortcuts);
+    m_actions.showShortcutDialog(
+        ShortcutSettingsFromSelection(*mode, IsDlgButtonChecked(IDC_CHANGE_PERMANENT),
+                                      IsDlgButtonChecked(IDC_REFRESH_FILTER), deviceNumber, CheckedRotation(*this)),
+        m_services.messages, m_services.files, m_services.shortcuts);
 }
 
 void CPixmodeDlg::OnHelp() {
-    m_services.shell.Execute(m_hWnd, nullptr, HelpFilePath(ModuleFileName(AppInstance())), nullptr, nullptr, SW_SHOWNORMAL);
+    m_services.shell.Execute(m_hWnd, nullptr, HelpFilePath(ModuleFileName(AppInstance())), nullptr, nullptr,
+                             SW_SHOWNORMAL);
 }
 
 void CPixmodeDlg::OnAbout() { m_actions.showAboutBox(m_hWnd, m_services.shell); }

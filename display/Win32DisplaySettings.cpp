@@ -16,6 +16,4 @@ LONG Win32DisplaySettings::ChangeSettingsEx(const wchar_t* device, DEVMODEW* mod
     return ChangeDisplaySettingsExW(device, mode, nullptr, flags, nullptr);
 }
 
-LONG Win32DisplaySettings::ChangeSettings(DEVMODEW* mode, DWORD flags) {
-    return ChangeDisplaySettingsW(mode, flags);
-}
+LONG Win32DisplaySettings::ChangeSettings(DEVMODEW* mode, DWORD flags) { return ChangeDisplaySettingsW(mode, flags); }

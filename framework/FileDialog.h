@@ -8,12 +8,12 @@
 #include <vector>
 
 struct FileDialogRequest {
-    std::wstring title;                                         // empty: the platform's own title
-    std::vector<std::pair<std::wstring, std::wstring>> filters; // name and pattern, in order
-    DWORD flags = 0;                                            // OFN_ flags; the explorer style is always added
-    std::wstring defaultExtension;                              // empty: none
-    std::wstring fileName;                                      // initial file name; empty: none
-    std::wstring initialFolder;                                 // empty: none
+    std::wstring title;                                          // empty: the platform's own title
+    std::vector<std::pair<std::wstring, std::wstring>> filters;  // name and pattern, in order
+    DWORD flags = 0;                                             // OFN_ flags; the explorer style is always added
+    std::wstring defaultExtension;                               // empty: none
+    std::wstring fileName;                                       // initial file name; empty: none
+    std::wstring initialFolder;                                  // empty: none
 };
 
 // The platform's filter list: each name and pattern ends in a null, and the list in a second one.

@@ -10,7 +10,9 @@
 class CHeaderCtrl : public CWnd {
 public:
     using CWnd::CWnd;
-    void SetImageList(HIMAGELIST images) const { SendMessage(HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(images)); }
+    void SetImageList(HIMAGELIST images) const {
+        SendMessage(HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(images));
+    }
     // Sets the item's format flags and image index; the text stays.
     void SetItemFormat(int index, int format, int image) const;
 };
@@ -19,7 +21,9 @@ class CListCtrl : public CWnd {
 public:
     using CWnd::CWnd;
     void SetExtendedStyle(DWORD mask, DWORD style) const { SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style); }
-    void SetImageList(HIMAGELIST images, int which) const { SendMessage(LVM_SETIMAGELIST, which, reinterpret_cast<LPARAM>(images)); }
+    void SetImageList(HIMAGELIST images, int which) const {
+        SendMessage(LVM_SETIMAGELIST, which, reinterpret_cast<LPARAM>(images));
+    }
     CHeaderCtrl GetHeaderCtrl() const { return CHeaderCtrl(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER))); }
 
     int InsertColumn(int index, const std::wstring& title, int format, int width) const;
@@ -33,9 +37,15 @@ public:
     void DeleteAllItems() const { SendMessage(LVM_DELETEALLITEMS); }
 
     // The list moves its items with the comparison callback; item data go to compare.
-    void SortItems(PFNLVCOMPARE compare, LPARAM parameter) const { SendMessage(LVM_SORTITEMS, parameter, reinterpret_cast<LPARAM>(compare)); }
-    int GetNextSelected(int after = -1) const { return static_cast<int>(SendMessage(LVM_GETNEXTITEM, after, LVNI_SELECTED)); }
+    void SortItems(PFNLVCOMPARE compare, LPARAM parameter) const {
+        SendMessage(LVM_SORTITEMS, parameter, reinterpret_cast<LPARAM>(compare));
+    }
+    int GetNextSelected(int after = -1) const {
+        return static_cast<int>(SendMessage(LVM_GETNEXTITEM, after, LVNI_SELECTED));
+    }
     void SetItemState(int item, UINT state, UINT mask) const;
-    void EnsureVisible(int item, bool partialOk) const { SendMessage(LVM_ENSUREVISIBLE, item, partialOk ? TRUE : FALSE); }
+    void EnsureVisible(int item, bool partialOk) const {
+        SendMessage(LVM_ENSUREVISIBLE, item, partialOk ? TRUE : FALSE);
+    }
     void SetRedraw(bool redraw) const { SendMessage(WM_SETREDRAW, redraw ? TRUE : FALSE); }
 };

@@ -11,8 +11,7 @@ UINT FrameworkBoxStyle(UINT type) {
 }
 
 int Win32MessageBox::Show(const std::wstring& text, UINT type) {
-    return MessageBoxW(GetActiveWindow(), text.c_str(), LoadResString(IDS_APP_TITLE).c_str(),
-                       FrameworkBoxStyle(type));
+    return MessageBoxW(GetActiveWindow(), text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), FrameworkBoxStyle(type));
 }
 
 int Win32MessageBox::ShowPlain(const std::wstring& text, const std::wstring& caption, UINT type) {

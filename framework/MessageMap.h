@@ -33,12 +33,12 @@ enum class MessageKind { Command, Notify, Window };
 template <class T>
 struct MessageMapEntry {
     MessageKind kind;
-    UINT message;                          // the window message (Window entries)
-    UINT id;                               // control id (Command, Notify)
-    UINT code;                             // notification code (Command, Notify)
-    void (T::*command)();                  // Command
-    LRESULT (T::*notify)(const NMHDR&);    // Notify
-    bool (T::*window)(WPARAM, LPARAM);     // Window; false asks for default processing
+    UINT message;                        // the window message (Window entries)
+    UINT id;                             // control id (Command, Notify)
+    UINT code;                           // notification code (Command, Notify)
+    void (T::*command)();                // Command
+    LRESULT (T::*notify)(const NMHDR&);  // Notify
+    bool (T::*window)(WPARAM, LPARAM);   // Window; false asks for default processing
 };
 
 template <class T>
@@ -68,21 +68,21 @@ public:
         for (const MessageMapEntry<T>& entry : m_entries) {
             if (entry.message != message) continue;
             switch (entry.kind) {
-                case MessageKind::Command:
-                    if (entry.id != LOWORD(wParam) || entry.code != HIWORD(wParam)) continue;
-                    (target.*entry.command)();
-                    result = TRUE;
-                    return true;
-                case MessageKind::Notify: {
-                    const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
-                    if (entry.id != header.idFrom || entry.code != header.code) continue;
-                    result = (target.*entry.notify)(header);
-                    return true;
-                }
-                case MessageKind::Window:
-                    if (!(target.*entry.window)(wParam, lParam)) return false;
-                    result = TRUE;
-                    return true;
+            case MessageKind::Command:
+                if (entry.id != LOWORD(wParam) || entry.code != HIWORD(wParam)) continue;
+                (target.*entry.command)();
+                result = TRUE;
+                return true;
+            case MessageKind::Notify: {
+                const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+                if (entry.id != header.idFrom || entry.code != header.code) continue;
+                result = (target.*entry.notify)(header);
+                return true;
+            }
+            case MessageKind::Window:
+                if (!(target.*entry.window)(wParam, lParam)) return false;
+                result = TRUE;
+                return true;
             }
         }
         return false;

@@ -1,7 +1,7 @@
 #include "framework/Shell.h"
 
-INT_PTR Win32Shell::Execute(HWND owner, const wchar_t* verb, const std::wstring& file,
-                            const wchar_t* parameters, const wchar_t* directory, int show) {
+INT_PTR Win32Shell::Execute(HWND owner, const wchar_t* verb, const std::wstring& file, const wchar_t* parameters,
+                            const wchar_t* directory, int show) {
     return reinterpret_cast<INT_PTR>(ShellExecuteW(owner, verb, file.c_str(), parameters, directory, show));
 }
 

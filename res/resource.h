@@ -72,6 +72,7 @@
 #define IDS_UNKNOWN_ERROR 258
 #define IDS_FILTER_PROGRAMS 259
 #define IDS_FILTER_ALL_FILES 260
+#define IDS_SHORTCUT_FILE_NAME 261
 
 // System menu command of the about item
 #define IDM_ABOUTBOX 16

@@ -12,7 +12,7 @@ packages=(
   openbox imagemagick
   liblnk-utils libimage-exiftool-perl
   python3 python3-pytest
-  file procps git
+  file procps git clang-format
 )
 
 missing=()

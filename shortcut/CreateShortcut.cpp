@@ -9,8 +9,6 @@
 #include "shortcut/LinkErrorText.h"
 #include "shortcut/ShellLink.h"
 
-const wchar_t kShortcutFileName[] = L"Your Pixmode application shortcut.lnk";
-
 std::optional<std::wstring> Win32ShortcutPlatform::DesktopFolder() {
     // The shell writes at most MAX_PATH characters, terminator included, into this buffer.
     std::wstring folder(MAX_PATH, L'\0');
@@ -42,7 +40,8 @@ bool CreateShortcut(ShortcutSettings& settings, bool onlyWhenMaximizedChecked, I
     const std::optional<std::wstring> desktop = platform.DesktopFolder();
     // An empty answer names no folder either: joined with the file name it would be a relative path.
     if (!desktop || desktop->empty()) return false;
-    const std::wstring linkFile = JoinPath(*desktop, kShortcutFileName);
+    // The link's name never changes, so a new shortcut replaces the last.
+    const std::wstring linkFile = JoinPath(*desktop, LoadResString(IDS_SHORTCUT_FILE_NAME));
     const std::wstring arguments = BuildShortcutArguments(settings);
     const HRESULT result = platform.WriteLink(target, arguments, linkFile, description, settings.programPath);
     if (result == S_OK) return true;

@@ -9,9 +9,6 @@
 
 class IMessageBox;
 
-// The file name of the link on the desktop; it never changes, so a new shortcut replaces the last.
-extern const wchar_t kShortcutFileName[];
-
 // The platform services Create Shortcut uses.
 class IShortcutPlatform {
 public:

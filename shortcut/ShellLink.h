@@ -9,8 +9,8 @@
 class IComLinkRuntime {
 public:
     virtual ~IComLinkRuntime() = default;
-    virtual HRESULT Initialize() = 0;    // CoInitialize for the calling thread
-    virtual void Uninitialize() = 0;     // CoUninitialize
+    virtual HRESULT Initialize() = 0;  // CoInitialize for the calling thread
+    virtual void Uninitialize() = 0;   // CoUninitialize
     // CoCreateInstance of the shell's link object, in-process, asking for IShellLinkW.
     virtual HRESULT CreateLinkObject(IShellLinkW** link) = 0;
 };

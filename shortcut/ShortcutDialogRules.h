@@ -8,14 +8,14 @@
 
 // The texts and visibility of the dialog's labels, filled once when it opens.
 struct ShortcutLabels {
-    std::wstring resolution;    // "<width> x <height>"
-    std::wstring colourCount;   // number of colours; empty without a colour depth
-    std::wstring frequency;     // empty without a frequency
+    std::wstring resolution;   // "<width> x <height>"
+    std::wstring colourCount;  // number of colours; empty without a colour depth
+    std::wstring frequency;    // empty without a frequency
     bool showHz = false;
     std::wstring deviceNumber;  // empty without a device
     bool showMonitor = false;
     bool showRegistryNote = false;
-    std::wstring explanation;   // string 2
+    std::wstring explanation;  // string 2
 };
 
 ShortcutLabels ShortcutLabelsFor(const ShortcutSettings& settings);

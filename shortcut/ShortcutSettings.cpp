@@ -37,14 +37,18 @@ std::wstring QuotedProgramOption(const std::wstring& path) {
 
 std::wstring BuildShortcutArguments(const ShortcutSettings& settings) {
     std::wstring text;
-    auto append = [&text](const std::wstring& option) { text += L' '; text += option; };
+    auto append = [&text](const std::wstring& option) {
+        text += L' ';
+        text += option;
+    };
 
     if (settings.width != 0) append(L"-H" + UnsignedText(settings.width));
     if (settings.height != 0) append(L"-V" + UnsignedText(settings.height));
     // A depth too large to count is left out rather than written as a wrong count; so is a count
     // beyond the signed 64-bit number the "-C" option is read as, which would read back clamped.
     const uint64_t colourCount = ColourCountFromBits(settings.bitsPerPixel);
-    if (colourCount != 0 && colourCount <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) append(L"-C" + UnsignedText(colourCount));
+    if (colourCount != 0 && colourCount <= static_cast<uint64_t>(std::numeric_limits<int64_t>::max()))
+        append(L"-C" + UnsignedText(colourCount));
     if (settings.frequency != 0) append(L"-F" + UnsignedText(settings.frequency));
     // Device numbers are enumeration indices; a negative one names no device, so it is not
     // written (as an unsigned number it would name a device that does not exist).

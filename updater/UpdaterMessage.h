@@ -7,9 +7,9 @@
 inline constexpr wchar_t kUpdaterCaption[] = L"Pixmode Updater";
 
 struct UpdaterMessage {
-    bool show;          // an automatic start with good parameters ends silently
+    bool show;  // an automatic start with good parameters ends silently
     std::wstring text;
-    UINT style;         // buttons and icon for MessageBoxW
+    UINT style;  // buttons and icon for MessageBoxW
 };
 
 UpdaterMessage UpdaterMessageFor(const std::wstring& parameters);

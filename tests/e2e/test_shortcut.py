@@ -17,7 +17,7 @@ from test_run_program import wait_until
 pytestmark = pytest.mark.skipif(not hasattr(Driver, "press"),
                                 reason="e2e-driver has no posted click (press) yet")
 
-LINK_NAME = "Your Pixmode application shortcut.lnk"
+LINK_NAME = resources.text("IDS_SHORTCUT_FILE_NAME")
 REFRESH_FILTER, CHANGE_PERMANENT = ID["IDC_REFRESH_FILTER"], ID["IDC_CHANGE_PERMANENT"]
 SHORTCUT, ROTATE_90 = ID["IDC_SHORTCUT"], ID["IDC_ROTATE_90"]
 RESOLUTION, COLOURS = ID["IDC_SHORTCUT_RESOLUTION"], ID["IDC_SHORTCUT_COLOURS"]

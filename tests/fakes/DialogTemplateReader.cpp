@@ -26,7 +26,8 @@ public:
         if (first == 0) return std::wstring();
         if (first == 0xFFFF) {
             const WORD ordinal = Read<WORD>();
-            static const wchar_t* const classes[] = {L"Button", L"Edit", L"Static", L"ListBox", L"ScrollBar", L"ComboBox"};
+            static const wchar_t* const classes[] = {L"Button",  L"Edit",      L"Static",
+                                                     L"ListBox", L"ScrollBar", L"ComboBox"};
             if (ordinal >= 0x80 && ordinal <= 0x85) return classes[ordinal - 0x80];
             return L"#" + std::to_wstring(ordinal);
         }
@@ -61,8 +62,8 @@ std::optional<DialogTemplate> ReadDialogTemplate(WORD id, LANGID language) {
     dialog.style = cursor.Read<DWORD>();
     const WORD count = cursor.Read<WORD>();
     cursor.Skip(4 * sizeof(short));  // place and size
-    cursor.ReadNameOrOrdinal();  // menu
-    cursor.ReadNameOrOrdinal();  // class
+    cursor.ReadNameOrOrdinal();      // menu
+    cursor.ReadNameOrOrdinal();      // class
     dialog.caption = cursor.ReadString();
     if (dialog.style & (DS_SETFONT | DS_SHELLFONT)) {
         dialog.pointSize = cursor.Read<WORD>();

@@ -9,8 +9,8 @@
 
 struct DialogItem {
     DWORD style = 0;
-    int id = 0;                  // -1 for an item without an id
-    std::wstring className;      // "Button", "Static", ... for the predefined classes
+    int id = 0;              // -1 for an item without an id
+    std::wstring className;  // "Button", "Static", ... for the predefined classes
     std::wstring text;
 };
 

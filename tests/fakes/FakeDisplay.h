@@ -9,8 +9,8 @@
 #include "display/DisplaySettings.h"
 
 // A mode record as a driver reports it; the fields flagged are the ones Wine flags for a current mode.
-DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel = 32, DWORD frequency = 60,
-                  LONG x = 0, LONG y = 0, DWORD orientation = 0);
+DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel = 32, DWORD frequency = 60, LONG x = 0, LONG y = 0,
+                  DWORD orientation = 0);
 
 struct FakeAdapter {
     std::wstring name;
@@ -31,8 +31,8 @@ struct DisplayCall {
     std::optional<std::wstring> device;  // absent: no device name was passed
     DWORD number;                        // index or mode number; 0 for the change calls
     DWORD flags;
-    std::optional<DEVMODEW> mode;        // the record handed to a change call, if any
-    LONG result;                         // change result, or 1/0 for an enumerate call
+    std::optional<DEVMODEW> mode;  // the record handed to a change call, if any
+    LONG result;                   // change result, or 1/0 for an enumerate call
 };
 
 class FakeDisplay : public IDisplaySettings {

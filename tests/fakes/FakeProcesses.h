@@ -16,7 +16,7 @@ struct ProcessStart {
     size_t bufferSize;         // characters the writable buffer holds
     bool inheritHandles;
     DWORD creationFlags;
-    bool environment;          // an environment block was passed
+    bool environment;  // an environment block was passed
     std::optional<std::wstring> currentDirectory;
     STARTUPINFOW startup;
 };
@@ -25,7 +25,8 @@ class FakeProcesses : public IProcessServices {
 public:
     bool succeed = true;
     DWORD error = ERROR_FILE_NOT_FOUND;
-    std::map<DWORD, std::wstring> systemTexts{{ERROR_FILE_NOT_FOUND, L"The system cannot find the file specified.\r\n"}};
+    std::map<DWORD, std::wstring> systemTexts{
+        {ERROR_FILE_NOT_FOUND, L"The system cannot find the file specified.\r\n"}};
     DWORD processId = 4000;
     DWORD threadId = 4004;
     HANDLE processHandle = reinterpret_cast<HANDLE>(0x44);
@@ -47,8 +48,8 @@ public:
     std::vector<HANDLE> closed;
 
     bool StartProcess(const wchar_t* application, std::vector<wchar_t>& commandLine, bool inheritHandles,
-                      DWORD creationFlags, void* environment, const wchar_t* currentDirectory,
-                      STARTUPINFOW& startup, PROCESS_INFORMATION& info) override;
+                      DWORD creationFlags, void* environment, const wchar_t* currentDirectory, STARTUPINFOW& startup,
+                      PROCESS_INFORMATION& info) override;
     DWORD LastError() override;
     std::wstring SystemErrorText(DWORD code) override;
     DWORD WaitForIdle(HANDLE process, DWORD milliseconds) override;

@@ -36,9 +36,9 @@ public:
 
 private:
     void Note(const DEVMODEW* mode) {
-        m_journal.Add(mode == nullptr ? std::string("Change none")
-                                     : "Change " + std::to_string(mode->dmPelsWidth) + "x" +
-                                           std::to_string(mode->dmPelsHeight));
+        m_journal.Add(mode == nullptr
+                          ? std::string("Change none")
+                          : "Change " + std::to_string(mode->dmPelsWidth) + "x" + std::to_string(mode->dmPelsHeight));
     }
     FakeDisplay& m_display;
     CallJournal& m_journal;

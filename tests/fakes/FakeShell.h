@@ -12,9 +12,9 @@ struct ShellRequest {
     std::wstring parameters;
     std::wstring directory;
     int show;
-    ULONG mask;         // ShellExecuteExW requests only
-    HMONITOR monitor;   // ShellExecuteExW requests only
-    bool extended;      // made with ShellExecuteExW
+    ULONG mask;        // ShellExecuteExW requests only
+    HMONITOR monitor;  // ShellExecuteExW requests only
+    bool extended;     // made with ShellExecuteExW
 };
 
 class FakeShell : public IShell {
@@ -23,8 +23,8 @@ public:
 
     INT_PTR Execute(HWND owner, const wchar_t* verb, const std::wstring& file, const wchar_t* parameters,
                     const wchar_t* directory, int show) override {
-        requests.push_back({owner, verb ? verb : L"", file, parameters ? parameters : L"",
-                            directory ? directory : L"", show, 0, nullptr, false});
+        requests.push_back({owner, verb ? verb : L"", file, parameters ? parameters : L"", directory ? directory : L"",
+                            show, 0, nullptr, false});
         return 42;
     }
     bool ExecuteEx(SHELLEXECUTEINFOW& request) override {

@@ -23,7 +23,10 @@ TEST(AboutLabels, OwnFileShowsDescriptionVersionAndCopyright) {
 }
 
 TEST(AboutLabels, MissingPartsLeaveTheVersionAloneAndTheTextsEmpty) {
-    const struct { const wchar_t* file; const wchar_t* description; } cases[] = {
+    const struct {
+        const wchar_t* file;
+        const wchar_t* description;
+    } cases[] = {
         {L"no_version.dll", L""},
         {L"no_fixed_info.dll", L"No fixed part"},
     };
@@ -60,7 +63,11 @@ TEST(AboutMailto, SubjectIsInternalNameAndVersionUnencoded) {
 }
 
 TEST(AboutLinks, ClickAndReturnActByTheSender) {
-    const struct { UINT_PTR sender; UINT code; AboutLink link; } cases[] = {
+    const struct {
+        UINT_PTR sender;
+        UINT code;
+        AboutLink link;
+    } cases[] = {
         {11, static_cast<UINT>(NM_CLICK), AboutLink::Email},
         {11, static_cast<UINT>(NM_RETURN), AboutLink::Email},
         {12, static_cast<UINT>(NM_CLICK), AboutLink::WebSite},

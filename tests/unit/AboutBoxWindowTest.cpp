@@ -33,7 +33,7 @@ protected:
         m_context.module = GetModuleHandleW(nullptr);
         // Modeless, so the test can look at it; same template and procedure as the modal box.
         m_hBox = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), nullptr, AboutDlgProc,
-                                  reinterpret_cast<LPARAM>(&m_context));
+                                    reinterpret_cast<LPARAM>(&m_context));
         if (m_hBox == nullptr) GTEST_SKIP() << "no display to create the about box on";
     }
     void TearDown() override {
@@ -55,7 +55,11 @@ TEST_F(AboutBoxWindow, LabelsShowTheProgramsVersionResource) {
 }
 
 TEST_F(AboutBoxWindow, ControlsComeInTemplateOrder) {
-    const struct { int id; const wchar_t* className; const wchar_t* text; } expected[] = {
+    const struct {
+        int id;
+        const wchar_t* className;
+        const wchar_t* text;
+    } expected[] = {
         // The icon control's text is the ordinal of its icon resource, 128.
         {-1, L"Static", L"\xFFFF\x0080"},
         {IDC_ABOUT_DESCRIPTION, L"Static", nullptr},

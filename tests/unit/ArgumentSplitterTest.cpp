@@ -8,7 +8,10 @@
 using Arguments = std::vector<std::wstring>;
 
 TEST(SplitLikeCRuntime, FollowsTheRuntimeRules) {
-    const struct { std::wstring line; Arguments expected; } cases[] = {
+    const struct {
+        std::wstring line;
+        Arguments expected;
+    } cases[] = {
         {L"", {}},
         {L"   \t ", {}},
         {L" -H1024 -V768", {L"-H1024", L"-V768"}},
@@ -30,8 +33,13 @@ TEST(SplitLikeCRuntime, FollowsTheRuntimeRules) {
 // with it guards the helper against slips in those rules.
 TEST(SplitLikeCRuntime, AgreesWithThePlatformSplitter) {
     const std::wstring lines[] = {
-        L" -H1 \"-XC:\\Program Files\\a b.exe\"", L"a\\\\\"b c\" d", L"x\\\"y z", L"\"C:\\dir\\\\\" next",
-        L"  many   blanks\there ", L"\"quoted\"glued\"again\" end", L"\\\\server\\share\\x.exe \"\"",
+        L" -H1 \"-XC:\\Program Files\\a b.exe\"",
+        L"a\\\\\"b c\" d",
+        L"x\\\"y z",
+        L"\"C:\\dir\\\\\" next",
+        L"  many   blanks\there ",
+        L"\"quoted\"glued\"again\" end",
+        L"\\\\server\\share\\x.exe \"\"",
     };
     for (const std::wstring& line : lines) {
         int count = 0;

@@ -31,11 +31,11 @@ const NumberCase kCases[] = {
     {L"1 2", 1, 1},
     {L"--5", 0, 0},
     {L"- 5", 0, 0},
-    {L"\xFF18\xFF10\xFF10", 800, 800},      // full-width digits
-    {L"\x3000" L"600", 600, 600},           // ideographic space
-    {L"\x00A0" L"75", 75, 75},              // no-break space
-    {L"\x0661\x0662", 12, 12},              // Arabic-Indic digits
-    {L"8\xFF10\x0660", 800, 800},           // scripts mixed within one number
+    {L"\xFF18\xFF10\xFF10", 800, 800},  // full-width digits
+    {L"\u3000600", 600, 600},           // ideographic space
+    {L"\u00A075", 75, 75},              // no-break space
+    {L"\x0661\x0662", 12, 12},          // Arabic-Indic digits
+    {L"8\xFF10\x0660", 800, 800},       // scripts mixed within one number
     {L"2147483648", kMax32, 2147483648LL},
     {L"-2147483649", kMin32, -2147483649LL},
     {L"4294967296", kMax32, 4294967296LL},
@@ -57,10 +57,9 @@ TEST(CommandLineNumbers, ReadAsTheRuntimeConversionReadsThem) {
         EXPECT_EQ(runtime64, c.as64);
 
         bool updateRegistry = false;
-        const CommandLineOptions options = ReadArguments(
-            {L"pixmode.exe", L"-H" + text, L"-V" + text, L"-F" + text, L"-O" + text, L"-M" + text, L"-W" + text,
-             L"-C" + text},
-            updateRegistry);
+        const CommandLineOptions options = ReadArguments({L"pixmode.exe", L"-H" + text, L"-V" + text, L"-F" + text,
+                                                          L"-O" + text, L"-M" + text, L"-W" + text, L"-C" + text},
+                                                         updateRegistry);
         EXPECT_EQ(options.width, runtime32);
         EXPECT_EQ(options.height, runtime32);
         EXPECT_EQ(options.frequency, runtime32);
@@ -81,5 +80,5 @@ TEST(CommandLineNumbers, ReadAsTheRuntimeConversionReadsThem) {
 TEST(CommandLineNumbers, OrientationComesFromTheRuntimeReading) {
     bool updateRegistry = false;
     EXPECT_EQ(ReadArguments({L"pixmode.exe", L"-O\xFF19\xFF10"}, updateRegistry).orientation, 1u);
-    EXPECT_EQ(ReadArguments({L"pixmode.exe", L"-O\x3000" L"270"}, updateRegistry).orientation, 3u);
+    EXPECT_EQ(ReadArguments({L"pixmode.exe", L"-O\u3000270"}, updateRegistry).orientation, 3u);
 }

@@ -41,69 +41,80 @@ struct GrammarCase {
 const std::vector<GrammarCase>& GrammarCases() {
     static const std::vector<GrammarCase> cases = {
         {"nothing", {}, [](CommandLineOptions&) {}, false},
-        {"width and height, either case", {L"/h800", L"/V600"},
+        {"width and height, either case",
+         {L"/h800", L"/V600"},
          [](CommandLineOptions& o) {
              o.width = 800;
              o.height = 600;
              o.fields = DM_PELSWIDTH | DM_PELSHEIGHT;
          },
          false},
-        {"blank after the letter makes a mode number", {L"-H", L"800"},
+        {"blank after the letter makes a mode number",
+         {L"-H", L"800"},
          [](CommandLineOptions& o) {
              o.width = 0;
              o.fields = DM_PELSWIDTH;
              o.modeNumber = 800;
          },
          false},
-        {"backslash prefix", {L"\\h800"},
+        {"backslash prefix",
+         {L"\\h800"},
          [](CommandLineOptions& o) {
              o.width = 800;
              o.fields = DM_PELSWIDTH;
          },
          false},
-        {"45 degrees is the default orientation", {L"-O45"},
+        {"45 degrees is the default orientation",
+         {L"-O45"},
          [](CommandLineOptions& o) {
              o.orientation = 0;
              o.fields = DM_DISPLAYORIENTATION;
          },
          false},
-        {"90 degrees", {L"-O90"},
+        {"90 degrees",
+         {L"-O90"},
          [](CommandLineOptions& o) {
              o.orientation = 1;
              o.fields = DM_DISPLAYORIENTATION;
          },
          false},
-        {"180 degrees", {L"/o180"},
+        {"180 degrees",
+         {L"/o180"},
          [](CommandLineOptions& o) {
              o.orientation = 2;
              o.fields = DM_DISPLAYORIENTATION;
          },
          false},
-        {"270 degrees", {L"-O270"},
+        {"270 degrees",
+         {L"-O270"},
          [](CommandLineOptions& o) {
              o.orientation = 3;
              o.fields = DM_DISPLAYORIENTATION;
          },
          false},
-        {"minus 90 and 360 degrees", {L"-O-90", L"-O360"},
+        {"minus 90 and 360 degrees",
+         {L"-O-90", L"-O360"},
          [](CommandLineOptions& o) {
              o.orientation = 0;
              o.fields = DM_DISPLAYORIENTATION;
          },
          false},
-        {"later orientation wins", {L"-O90", L"-O45"},
+        {"later orientation wins",
+         {L"-O90", L"-O45"},
          [](CommandLineOptions& o) {
              o.orientation = 0;
              o.fields = DM_DISPLAYORIENTATION;
          },
          false},
-        {"R1", {L"-R1"},
+        {"R1",
+         {L"-R1"},
          [](CommandLineOptions& o) {
              o.onlyWhenMaximized = true;
              o.remaximize = true;
          },
          false},
-        {"R12 begins with 1", {L"-r12"},
+        {"R12 begins with 1",
+         {L"-r12"},
          [](CommandLineOptions& o) {
              o.onlyWhenMaximized = true;
              o.remaximize = true;
@@ -111,7 +122,8 @@ const std::vector<GrammarCase>& GrammarCases() {
          false},
         {"R0", {L"-R0"}, [](CommandLineOptions& o) { o.onlyWhenMaximized = true; }, false},
         {"R", {L"/R"}, [](CommandLineOptions& o) { o.onlyWhenMaximized = true; }, false},
-        {"R after R1 does not clear", {L"-R1", L"-R"},
+        {"R after R1 does not clear",
+         {L"-R1", L"-R"},
          [](CommandLineOptions& o) {
              o.onlyWhenMaximized = true;
              o.remaximize = true;
@@ -120,7 +132,8 @@ const std::vector<GrammarCase>& GrammarCases() {
         {"W-3 lists and sets no number", {L"-W-3"}, [](CommandLineOptions& o) { o.listWindows = true; }, false},
         {"W with a number", {L"-w2"}, [](CommandLineOptions& o) { o.windowNumber = 2; }, false},
         {"W without a value is window 0", {L"-W"}, [](CommandLineOptions& o) { o.windowNumber = 0; }, false},
-        {"W- keeps an earlier number", {L"-W2", L"-W-"},
+        {"W- keeps an earlier number",
+         {L"-W2", L"-W-"},
          [](CommandLineOptions& o) {
              o.windowNumber = 2;
              o.listWindows = true;
@@ -131,13 +144,15 @@ const std::vector<GrammarCase>& GrammarCases() {
         {"a word is mode number 0", {L"abc"}, [](CommandLineOptions& o) { o.modeNumber = 0; }, false},
         {"an empty argument is mode number 0", {L""}, [](CommandLineOptions& o) { o.modeNumber = 0; }, false},
         {"last mode number wins", {L"5", L"7x"}, [](CommandLineOptions& o) { o.modeNumber = 7; }, false},
-        {"second frequency wins", {L"-F60", L"-F75"},
+        {"second frequency wins",
+         {L"-F60", L"-F75"},
          [](CommandLineOptions& o) {
              o.frequency = 75;
              o.fields = DM_DISPLAYFREQUENCY;
          },
          false},
-        {"every letter in lower case", {L"-c256", L"-f60", L"-h1024", L"-m1", L"-p", L"-q", L"-s", L"-tTitle", L"-u", L"-v768", L"-xnotepad"},
+        {"every letter in lower case",
+         {L"-c256", L"-f60", L"-h1024", L"-m1", L"-p", L"-q", L"-s", L"-tTitle", L"-u", L"-v768", L"-xnotepad"},
          [](CommandLineOptions& o) {
              o.colourCount = 256;
              o.frequency = 60;
@@ -153,41 +168,49 @@ const std::vector<GrammarCase>& GrammarCases() {
          },
          true},
         {"title keeps its blanks", {L"-T  a b  "}, [](CommandLineOptions& o) { o.windowTitle = L"  a b  "; }, false},
-        {"program command line unchanged", {L"-X\"C:\\Program Files\\app.exe\" /H800 -q"},
-         [](CommandLineOptions& o) { o.programCommandLine = L"\"C:\\Program Files\\app.exe\" /H800 -q"; }, false},
+        {"program command line unchanged",
+         {L"-X\"C:\\Program Files\\app.exe\" /H800 -q"},
+         [](CommandLineOptions& o) { o.programCommandLine = L"\"C:\\Program Files\\app.exe\" /H800 -q"; },
+         false},
         {"an empty X clears the program", {L"-Xnotepad", L"-X"}, [](CommandLineOptions&) {}, false},
-        {"colour count is 64-bit", {L"-C4294967296"},
+        {"colour count is 64-bit",
+         {L"-C4294967296"},
          [](CommandLineOptions& o) {
              o.colourCount = 4294967296ull;
              o.fields = DM_BITSPERPEL;
          },
          false},
-        {"colour count clamps at the 64-bit limit", {L"-C99999999999999999999"},
+        {"colour count clamps at the 64-bit limit",
+         {L"-C99999999999999999999"},
          [](CommandLineOptions& o) {
              o.colourCount = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
              o.fields = DM_BITSPERPEL;
          },
          false},
-        {"a negative colour count keeps its bits", {L"-C-4294967296"},
+        {"a negative colour count keeps its bits",
+         {L"-C-4294967296"},
          [](CommandLineOptions& o) {
              o.colourCount = 0xFFFFFFFF00000000ull;
              o.fields = DM_BITSPERPEL;
          },
          false},
-        {"width clamps at the 32-bit limit", {L"-H99999999999", L"-V-99999999999"},
+        {"width clamps at the 32-bit limit",
+         {L"-H99999999999", L"-V-99999999999"},
          [](CommandLineOptions& o) {
              o.width = std::numeric_limits<int32_t>::max();
              o.height = std::numeric_limits<int32_t>::min();
              o.fields = DM_PELSWIDTH | DM_PELSHEIGHT;
          },
          false},
-        {"P marks desktop work, its value ignored", {L"-Pxyz"},
+        {"P marks desktop work, its value ignored",
+         {L"-Pxyz"},
          [](CommandLineOptions& o) {
              o.makePrimary = true;
              o.fields = DM_POSITION;
          },
          false},
-        {"S marks desktop work", {L"/S"},
+        {"S marks desktop work",
+         {L"/S"},
          [](CommandLineOptions& o) {
              o.makeSole = true;
              o.fields = DM_POSITION;

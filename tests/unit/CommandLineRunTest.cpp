@@ -126,7 +126,10 @@ TEST_F(CommandLineRun, MirroringDeviceIsRefusedSilently) {
 }
 
 TEST_F(CommandLineRun, UnknownMonitorNumbersWarnAndUseTheDefaultDevice) {
-    const struct { const wchar_t* option; DWORD index; } cases[] = {{L"-M9", 9u}, {L"-M-1", 0xFFFFFFFFu}};
+    const struct {
+        const wchar_t* option;
+        DWORD index;
+    } cases[] = {{L"-M9", 9u}, {L"-M-1", 0xFFFFFFFFu}};
     for (const auto& c : cases) {
         display.calls.clear();
         messages.shown.clear();
@@ -209,7 +212,11 @@ TEST_F(CommandLineRun, BlankAfterTheLetterRunsTheModeNumberSwitch) {
 }
 
 TEST_F(CommandLineRun, UnusableModeNumbersAreReportedEvenWhenQuiet) {
-    const struct { const wchar_t* argument; const wchar_t* text; int32_t number; } cases[] = {
+    const struct {
+        const wchar_t* argument;
+        const wchar_t* text;
+        int32_t number;
+    } cases[] = {
         {L"4", L"4", 4},
         {L"99999999999", L"2147483647", INT32_MAX},
         {L" -5", L"-5", -5},
@@ -230,7 +237,10 @@ TEST_F(CommandLineRun, UnusableModeNumbersAreReportedEvenWhenQuiet) {
 // A leading blank makes "-1" and "-2" mode numbers: the service's current and stored modes.
 TEST_F(CommandLineRun, NegativeModeNumbersReachTheServiceAsGiven) {
     display.adapters[0].registry = MakeMode(800, 600, 16, 60);
-    const struct { const wchar_t* argument; DWORD width; } cases[] = {{L" -1", 1024}, {L" -2", 800}};
+    const struct {
+        const wchar_t* argument;
+        DWORD width;
+    } cases[] = {{L" -1", 1024}, {L" -2", 800}};
     for (const auto& c : cases) {
         display.calls.clear();
         Run({c.argument});
@@ -417,13 +427,14 @@ TEST_F(CommandLineRun, UpdateRegistryStoresTheChangeOnTheNamedDevice) {
 }
 
 TEST_F(CommandLineRun, ColourCountRequestsItsLowestSetBit) {
-    const struct { const wchar_t* option; DWORD fields; DWORD bits; } cases[] = {
-        {L"-C256", DM_BITSPERPEL, 8},
-        {L"-C768", DM_BITSPERPEL, 8},
-        {L"-C65536", DM_BITSPERPEL, 16},
-        {L"-C16777216", DM_BITSPERPEL, 24},
-        {L"-C4294967296", DM_BITSPERPEL, 32},
-        {L"-C0", 0, 32},  // a count of 0 requests no depth
+    const struct {
+        const wchar_t* option;
+        DWORD fields;
+        DWORD bits;
+    } cases[] = {
+        {L"-C256", DM_BITSPERPEL, 8},         {L"-C768", DM_BITSPERPEL, 8},
+        {L"-C65536", DM_BITSPERPEL, 16},      {L"-C16777216", DM_BITSPERPEL, 24},
+        {L"-C4294967296", DM_BITSPERPEL, 32}, {L"-C0", 0, 32},  // a count of 0 requests no depth
     };
     for (const auto& c : cases) {
         display.calls.clear();
@@ -443,8 +454,8 @@ TEST_F(CommandLineRun, FrequencyFollowsTheCurrentRate) {
         bool flagged;
         DWORD rate;
     } cases[] = {
-        {60, true, L"-F75", true, 75},  {0, true, L"-F75", false, 0},  {1, true, L"-F75", false, 1},
-        {60, true, nullptr, true, 60},  {0, true, nullptr, true, 0},   {60, false, nullptr, false, 60},
+        {60, true, L"-F75", true, 75},  {0, true, L"-F75", false, 0}, {1, true, L"-F75", false, 1},
+        {60, true, nullptr, true, 60},  {0, true, nullptr, true, 0},  {60, false, nullptr, false, 60},
         {60, false, L"-F75", true, 75},
     };
     for (const auto& c : cases) {

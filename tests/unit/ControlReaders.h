@@ -18,7 +18,8 @@ inline std::wstring ListItemText(HWND list, int item, int subItem) {
         entry.pszText = buffer.data();
         entry.cchTextMax = static_cast<int>(buffer.size());
         const LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&entry));
-        if (length < static_cast<LRESULT>(buffer.size()) - 1) return std::wstring(buffer.data(), static_cast<size_t>(length));
+        if (length < static_cast<LRESULT>(buffer.size()) - 1)
+            return std::wstring(buffer.data(), static_cast<size_t>(length));
         buffer.resize(buffer.size() * 2);
     }
 }

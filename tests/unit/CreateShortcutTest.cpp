@@ -31,7 +31,7 @@ TEST(CreateShortcut, WritesTheLinkOnTheDesktopAndCloses) {
     const WrittenLink& link = platform.written[0];
     EXPECT_EQ(link.target, L"C:\\Tools\\pixmode.exe");
     EXPECT_EQ(link.arguments, L" -H1024 -V768 -C65536 -M1 -R \"-X\\\"C:\\Program Files\\Game\\game.exe\\\"\"");
-    EXPECT_EQ(link.linkFile, L"C:\\Users\\me\\Desktop\\Your Pixmode application shortcut.lnk");
+    EXPECT_EQ(link.linkFile, L"C:\\Users\\me\\Desktop\\" + LoadResString(IDS_SHORTCUT_FILE_NAME));
     EXPECT_EQ(link.description,
               FormatResString(IDS_SHORTCUT_DESCRIPTION, {L"C:\\Program Files\\Game\\game.exe", L"1024", L"768"}));
     EXPECT_EQ(link.iconFile, L"C:\\Program Files\\Game\\game.exe");
@@ -115,7 +115,8 @@ TEST(Win32ShortcutPlatform, FindsTheDesktopAndThisProgram) {
     const std::optional<std::wstring> desktop = platform.DesktopFolder();
     ASSERT_TRUE(desktop.has_value());
     EXPECT_FALSE(desktop->empty());
-    EXPECT_EQ(GetFileAttributesW(desktop->c_str()) & FILE_ATTRIBUTE_DIRECTORY, static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(GetFileAttributesW(desktop->c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
     const std::wstring own = platform.OwnProgramPath();
     wchar_t expected[1024] = {};
     ASSERT_GT(GetModuleFileNameW(nullptr, expected, 1024), 0u);

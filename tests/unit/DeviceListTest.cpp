@@ -53,7 +53,8 @@ TEST(DeviceList, MonitorsAreJoinedInEnumerationOrder) {
     EXPECT_EQ(*monitorCalls[0].device, L"\\\\.\\DISPLAY1");
     EXPECT_EQ(monitorCalls[2].number, 2u);
     EXPECT_EQ(*monitorCalls[3].device, L"\\\\.\\DISPLAY2");
-    for (const DisplayCall& call : monitorCalls) EXPECT_EQ(call.flags, static_cast<DWORD>(EDD_GET_DEVICE_INTERFACE_NAME));
+    for (const DisplayCall& call : monitorCalls)
+        EXPECT_EQ(call.flags, static_cast<DWORD>(EDD_GET_DEVICE_INTERFACE_NAME));
 }
 
 TEST(DeviceList, PrimaryIsPreselectedOtherwiseTheFirst) {

@@ -28,10 +28,10 @@ enum class Kind {
 };
 
 struct ExpectedControl {
-    int id;                // -1: a label without an id, found by its kind and text
+    int id;  // -1: a label without an id, found by its kind and text
     Kind kind;
-    const wchar_t* text;   // null: the code fills it in
-    DWORD styles;          // further styles the user relies on
+    const wchar_t* text;  // null: the code fills it in
+    DWORD styles;         // further styles the user relies on
 };
 
 // Without an id the template holds 0xFFFF or 0xFFFFFFFF: both are -1 as a short.

@@ -16,9 +16,22 @@ TEST(DisplayRecords, PreparedRecordsCarryTheirSizesAndNothingElse) {
 }
 
 TEST(DisplayRecords, ColourCountGivesThePositionOfItsLowestSetBit) {
-    const struct { uint64_t count; DWORD bits; } cases[] = {
-        {0, 0}, {1, 0}, {2, 1}, {16, 4}, {256, 8}, {768, 8}, {32768, 15}, {65536, 16},
-        {16777216, 24}, {4294967296ull, 32}, {0x8000000000000000ull, 63}, {7, 0},
+    const struct {
+        uint64_t count;
+        DWORD bits;
+    } cases[] = {
+        {0, 0},
+        {1, 0},
+        {2, 1},
+        {16, 4},
+        {256, 8},
+        {768, 8},
+        {32768, 15},
+        {65536, 16},
+        {16777216, 24},
+        {4294967296ull, 32},
+        {0x8000000000000000ull, 63},
+        {7, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(BitsPerPixelFromColourCount(c.count), c.bits) << c.count;
 }
@@ -32,7 +45,8 @@ TEST(DisplayRecords, HardwareDefaultFrequencyIsZeroOrOne) {
 
 TEST(GetCurrentOrientation, UnreadableModeLeavesTheOutValueAlone) {
     FakeDisplay display;
-    display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(800, 600)).current.reset();
+    display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(800, 600))
+        .current.reset();
     DWORD orientation = 7;
     EXPECT_FALSE(GetCurrentOrientation(display, nullptr, orientation));
     EXPECT_EQ(orientation, 7u);

@@ -25,13 +25,17 @@ constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_P
 const std::wstring kDisplay2 = L"\\\\.\\DISPLAY2";
 
 // Everything but success: the restart answer, the documented failures and codes no documentation names.
-const LONG kRefusals[] = {DISP_CHANGE_RESTART,   DISP_CHANGE_FAILED,   DISP_CHANGE_BADMODE,
-                          DISP_CHANGE_NOTUPDATED, DISP_CHANGE_BADFLAGS, DISP_CHANGE_BADPARAM,
-                          DISP_CHANGE_BADDUALVIEW, 2,                   -1000};
+const LONG kRefusals[] = {DISP_CHANGE_RESTART,
+                          DISP_CHANGE_FAILED,
+                          DISP_CHANGE_BADMODE,
+                          DISP_CHANGE_NOTUPDATED,
+                          DISP_CHANGE_BADFLAGS,
+                          DISP_CHANGE_BADPARAM,
+                          DISP_CHANGE_BADDUALVIEW,
+                          2,
+                          -1000};
 
-std::wstring ModeNumberRefusal(LONG result) {
-    return FormatResString(IDS_CHANGE_FAILED, {std::to_wstring(result)});
-}
+std::wstring ModeNumberRefusal(LONG result) { return FormatResString(IDS_CHANGE_FAILED, {std::to_wstring(result)}); }
 
 // Two adapters side by side; the command line runs with the real desktop operations.
 struct CommandLine {
@@ -42,7 +46,8 @@ struct CommandLine {
     int dialogs = 0;
 
     CommandLine() {
-        display.AddAdapter(kPrimary, MakeMode(1024, 768, 32, 60), {MakeMode(640, 480, 8, 60), MakeMode(800, 600, 16, 60)});
+        display.AddAdapter(kPrimary, MakeMode(1024, 768, 32, 60),
+                           {MakeMode(640, 480, 8, 60), MakeMode(800, 600, 16, 60)});
         display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP, MakeMode(1280, 1024, 32, 75, 1024, 0));
     }
     StartupRun Start(std::vector<std::wstring> arguments) {
@@ -66,8 +71,8 @@ TEST(FailurePaths, ModeNumberSwitchReportsEveryRefusalUnlessQuiet) {
             ASSERT_EQ(run.display.Changes().size(), 1u);
             EXPECT_EQ(run.display.Changes()[0].op, DisplayOp::ChangeSettings);
             // Nothing is retried, and a restart answer restarts nothing: it is reported as a failure.
-            EXPECT_EQ(run.messages.Texts(), quiet ? std::vector<std::wstring>{}
-                                                  : std::vector<std::wstring>{ModeNumberRefusal(result)});
+            EXPECT_EQ(run.messages.Texts(),
+                      quiet ? std::vector<std::wstring>{} : std::vector<std::wstring>{ModeNumberRefusal(result)});
             EXPECT_EQ(started.state.savedMode.dmPelsWidth, 1024u);
             EXPECT_EQ(run.dialogs, 0);
         }
@@ -75,8 +80,8 @@ TEST(FailurePaths, ModeNumberSwitchReportsEveryRefusalUnlessQuiet) {
 }
 
 TEST(FailurePaths, RequestedSwitchReportsEveryRefusalUnlessQuietAndKeepsTheSavedMode) {
-    const std::wstring text = FormatResString(
-        IDS_CHANGE_REQUEST_FAILED, {FormatResString(IDS_REQUESTED_MODE, {L"800", L"600", L"32", L"75"})});
+    const std::wstring text = FormatResString(IDS_CHANGE_REQUEST_FAILED,
+                                              {FormatResString(IDS_REQUESTED_MODE, {L"800", L"600", L"32", L"75"})});
     for (LONG result : kRefusals) {
         for (bool quiet : {false, true}) {
             SCOPED_TRACE(testing::Message() << result << (quiet ? " quiet" : ""));

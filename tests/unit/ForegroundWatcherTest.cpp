@@ -71,7 +71,8 @@ TEST(WatchForeground, LeavingTheMaximizedStateRestoresOnTheNextPoll) {
         w.ExpectAt(4001, {C::Apply, C::Restore, C::Apply});
         w.DestroyAt(5000);
         w.Watch();
-        EXPECT_EQ(ChangesMade(w.rig.display, w.state), (std::vector<Change>{C::Apply, C::Restore, C::Apply, C::Restore}))
+        EXPECT_EQ(ChangesMade(w.rig.display, w.state),
+                  (std::vector<Change>{C::Apply, C::Restore, C::Apply, C::Restore}))
             << c.name;
     }
 }

@@ -6,7 +6,11 @@
 #include "framework/Strings.h"
 
 TEST(FormatText, NumberedInsertsGoWhereTheirNumberStands) {
-    const struct { std::wstring format; std::vector<std::wstring> inserts; std::wstring expected; } cases[] = {
+    const struct {
+        std::wstring format;
+        std::vector<std::wstring> inserts;
+        std::wstring expected;
+    } cases[] = {
         {L"%1 x %2", {L"800", L"600"}, L"800 x 600"},
         {L"%2 before %1", {L"a", L"b"}, L"b before a"},
         {L"%1, %1 and %1", {L"x"}, L"x, x and x"},
@@ -18,10 +22,16 @@ TEST(FormatText, NumberedInsertsGoWhereTheirNumberStands) {
 }
 
 TEST(FormatText, FormattingPlaceholdersTakeTheInsertsInTurn) {
-    const struct { std::wstring format; std::vector<std::wstring> inserts; std::wstring expected; } cases[] = {
-        {L"Could not change to this display setting.\nError %d", {L"-2"},
+    const struct {
+        std::wstring format;
+        std::vector<std::wstring> inserts;
+        std::wstring expected;
+    } cases[] = {
+        {L"Could not change to this display setting.\nError %d",
+         {L"-2"},
          L"Could not change to this display setting.\nError -2"},
-        {L"Runs %s via Pixmode at a resolution of %dx%d", {L"", L"640", L"480"},
+        {L"Runs %s via Pixmode at a resolution of %dx%d",
+         {L"", L"640", L"480"},
          L"Runs  via Pixmode at a resolution of 640x480"},
         {L"%u:%x", {L"7", L"1f"}, L"7:1f"},
         {L"%s%s", {L"1", L"2", L"3"}, L"12"},
@@ -38,7 +48,11 @@ TEST(FormatText, InsertedTextIsNeverReadAsAFormat) {
 }
 
 TEST(FormatText, WhatHasNoInsertStaysAsItIs) {
-    const struct { std::wstring format; std::vector<std::wstring> inserts; std::wstring expected; } cases[] = {
+    const struct {
+        std::wstring format;
+        std::vector<std::wstring> inserts;
+        std::wstring expected;
+    } cases[] = {
         {L"%d and %d", {L"%d"}, L"%d and %d"},
         {L"%1 and %2", {L"a"}, L"a and %2"},
         {L"Error %d", {}, L"Error %d"},

@@ -10,7 +10,10 @@ TEST(ComErrorText, SystemTextWinsWhenThereIsOne) {
 }
 
 TEST(ComErrorText, FallsBackByTheCodeRange) {
-    const struct { uint32_t code; std::wstring expected; } cases[] = {
+    const struct {
+        uint32_t code;
+        std::wstring expected;
+    } cases[] = {
         {0x80040200u, FormatResString(IDS_UNKNOWN_ERROR, {L"80040200"})},
         {0x80040201u, FormatResString(IDS_IDISPATCH_ERROR, {L"1"})},
         {0x80040205u, FormatResString(IDS_IDISPATCH_ERROR, {L"5"})},

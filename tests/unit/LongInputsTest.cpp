@@ -100,15 +100,15 @@ TEST(LongInputs, DesktopOperationsFindAndStageAFullDeviceName) {
     FakeShell shell;
     display.changeResults = {DISP_CHANGE_SUCCESSFUL, DISP_CHANGE_BADMODE};
     MakePrimary(display, messages, shell, nullptr, L"\\\\.\\DISPLAY2", false);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::wstring>{FormatResString(IDS_STAGE_FAILED, {kFullName, L"-2"})});
+    EXPECT_EQ(messages.Texts(), std::vector<std::wstring>{FormatResString(IDS_STAGE_FAILED, {kFullName, L"-2"})});
 }
 
 TEST(LongInputs, ProgramPathBeyondMaxPathIsReadWhole) {
     const std::wstring path = LongProgramPath();
     ASSERT_GT(path.size(), 260u);
     bool updateRegistry = false;
-    const CommandLineOptions options = ReadArguments({L"pixmode.exe", L"-H800", L"-X" + path + L" -windowed"}, updateRegistry);
+    const CommandLineOptions options =
+        ReadArguments({L"pixmode.exe", L"-H800", L"-X" + path + L" -windowed"}, updateRegistry);
     EXPECT_EQ(options.programCommandLine, path + L" -windowed");
 }
 

@@ -78,7 +78,9 @@ protected:
             updaterModules.push_back(module);
         };
         actions.makePrimary = [this](IDisplaySettings&, IMessageBox&, IShell&, HWND owner, const std::wstring& device,
-                                     bool quiet) { primaryCalls.push_back({owner, device, quiet}); };
+                                     bool quiet) {
+            primaryCalls.push_back({owner, device, quiet});
+        };
         actions.makeSole = [this](IDisplaySettings&, IMessageBox&, const std::wstring& device, DWORD mask, DWORD width,
                                   DWORD height, uint64_t colourCount, DWORD frequency, bool quiet) {
             soleCalls.push_back({device, mask, width, height, colourCount, frequency, quiet});
@@ -96,10 +98,10 @@ protected:
 
     // The primary adapter with a choice of rates, and a second one with hardware-default rates.
     void TwoAdapters() {
-        FakeAdapter& first = display.AddAdapter(kPrimary, MakeMode(1024, 768, 32, 60),
-                                                {MakeMode(800, 600, 32, 60), MakeMode(800, 600, 32, 75),
-                                                 MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75),
-                                                 MakeMode(640, 480, 16, 60)});
+        FakeAdapter& first =
+            display.AddAdapter(kPrimary, MakeMode(1024, 768, 32, 60),
+                               {MakeMode(800, 600, 32, 60), MakeMode(800, 600, 32, 75), MakeMode(1024, 768, 32, 60),
+                                MakeMode(1024, 768, 32, 75), MakeMode(640, 480, 16, 60)});
         first.description = L"Wine Adapter";
         FakeAdapter& second = display.AddAdapter(kAttached, MakeMode(800, 600, 16, 0, 1024, 0),
                                                  {MakeMode(800, 600, 16, 0), MakeMode(640, 480, 16, 1)});
@@ -115,7 +117,8 @@ protected:
     Texts Column(int column) const {
         Texts texts;
         const CListCtrl& list = dialog->GetModeList();
-        for (int item = 0; item < ListItemCount(list.m_hWnd); ++item) texts.push_back(ListItemText(list.m_hWnd, item, column));
+        for (int item = 0; item < ListItemCount(list.m_hWnd); ++item)
+            texts.push_back(ListItemText(list.m_hWnd, item, column));
         return texts;
     }
     std::vector<LPARAM> ItemData() const {
@@ -137,7 +140,9 @@ protected:
         SendMessageW(dialog->m_hWnd, WM_NOTIFY, IDC_MODE_LIST, reinterpret_cast<LPARAM>(&click));
         return GetWindowLongPtrW(dialog->m_hWnd, DWLP_MSGRESULT);
     }
-    int HeaderFormat(int column) const { return HeaderItemFormat(dialog->GetModeList().GetHeaderCtrl().m_hWnd, column); }
+    int HeaderFormat(int column) const {
+        return HeaderItemFormat(dialog->GetModeList().GetHeaderCtrl().m_hWnd, column);
+    }
     int HeaderImage(int column) const { return HeaderItemImage(dialog->GetModeList().GetHeaderCtrl().m_hWnd, column); }
 };
 }  // namespace
@@ -193,7 +198,8 @@ TEST_F(MainDialog, ShowsThePrimaryAdapterAndItsFilteredModes) {
     ImageList_GetIconSize(markers, &cx, &cy);
     EXPECT_EQ(cx, 8);
     EXPECT_EQ(cy, 8);
-    EXPECT_EQ(HeaderFormat(0) & (HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT), HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+    EXPECT_EQ(HeaderFormat(0) & (HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT),
+              HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
     EXPECT_EQ(HeaderImage(0), 0);
     EXPECT_EQ(HeaderFormat(1) & HDF_IMAGE, 0);
 

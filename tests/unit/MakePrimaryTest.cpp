@@ -12,7 +12,7 @@
 namespace {
 constexpr DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
 constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
-constexpr DWORD kStage = CDS_UPDATEREGISTRY | CDS_NORESET;                    // 0x10000001
+constexpr DWORD kStage = CDS_UPDATEREGISTRY | CDS_NORESET;                           // 0x10000001
 constexpr DWORD kStagePrimary = CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMARY;  // 0x10000011
 constexpr DWORD kMoved = DM_POSITION | DM_DISPLAYFREQUENCY;
 const HWND kOwner = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x5150));
@@ -53,8 +53,8 @@ TEST(MakePrimary, SecondOfTwoBecomesPrimaryAndTheFirstMovesLeft) {
     EXPECT_TRUE(SameOp(calls[4], DisplayOp::EnumDevices, nullptr, 2));
     EXPECT_EQ(calls[4].result, 0);
 
-    ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), -1920, 0, kMoved, kStage},
-                                              {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
+    ExpectStagedTwiceThenCommit(
+        run.display, {{DisplayName(1), -1920, 0, kMoved, kStage}, {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
     ASSERT_EQ(run.messages.shown.size(), 1u);
     EXPECT_EQ(run.messages.shown[0].text, kSuccess);
     EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
@@ -130,8 +130,8 @@ TEST(MakePrimary, RefreshRateIsNamedOnlyWhenNotTheHardwareDefault) {
         run.display.AddAdapter(kPrimary, MakeMode(1024, 768, 32, c.frequency, 0, 0));
         run.display.AddAdapter(kAttached, MakeMode(800, 600, 32, 60, 1024, 0));
         run.Run(DisplayName(2));
-        ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), -1024, 0, c.fields, kStage},
-                                                  {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
+        ExpectStagedTwiceThenCommit(
+            run.display, {{DisplayName(1), -1024, 0, c.fields, kStage}, {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
         EXPECT_EQ(run.display.Changes()[0].mode->dmDisplayFrequency, c.frequency);
     }
 }
@@ -172,8 +172,7 @@ TEST(MakePrimary, DeviceOutsideTheDesktopIsOfferedTheControlPanel) {
         void (*arrange)(FakeDisplay&);
     };
     const Case cases[] = {
-        {"unknown name", L"\\\\.\\DISPLAY9",
-         [](FakeDisplay& d) { d.AddAdapter(kPrimary, MakeMode(1024, 768)); }},
+        {"unknown name", L"\\\\.\\DISPLAY9", [](FakeDisplay& d) { d.AddAdapter(kPrimary, MakeMode(1024, 768)); }},
         {"letter case differs", L"\\\\.\\display2",
          [](FakeDisplay& d) {
              d.AddAdapter(kPrimary, MakeMode(1024, 768));
@@ -199,8 +198,8 @@ TEST(MakePrimary, DeviceOutsideTheDesktopIsOfferedTheControlPanel) {
     for (const Case& c : cases) {
         for (int answer : {IDYES, IDNO}) {
             for (bool quiet : {false, true}) {
-                SCOPED_TRACE(testing::Message() << c.name << (answer == IDYES ? " yes" : " no")
-                                                << (quiet ? " quiet" : ""));
+                SCOPED_TRACE(testing::Message()
+                             << c.name << (answer == IDYES ? " yes" : " no") << (quiet ? " quiet" : ""));
                 MakePrimaryRun run;
                 c.arrange(run.display);
                 run.messages.answers = {answer};
@@ -240,8 +239,8 @@ TEST(MakePrimary, DetachedDevicesAreNeitherReadNorStaged) {
             EXPECT_NE(call.device, DisplayName(2));
         }
     }
-    ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), 0, -768, kMoved, kStage},
-                                              {DisplayName(4), 0, 0, kMoved, kStagePrimary}});
+    ExpectStagedTwiceThenCommit(
+        run.display, {{DisplayName(1), 0, -768, kMoved, kStage}, {DisplayName(4), 0, 0, kMoved, kStagePrimary}});
 }
 
 TEST(MakePrimary, StagingFailureStopsWithoutCommitEvenWhenQuiet) {
@@ -251,12 +250,15 @@ TEST(MakePrimary, StagingFailureStopsWithoutCommitEvenWhenQuiet) {
         size_t changeCalls;
         std::wstring text;
     } cases[] = {
-        {"first call at the second device", {0, 0, -1}, 3,
+        {"first call at the second device",
+         {0, 0, -1},
+         3,
          FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-1"})},
-        {"second identical call at the first device", {0, -3}, 2,
+        {"second identical call at the first device",
+         {0, -3},
+         2,
          FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"-3"})},
-        {"restart asked for is a failure here", {1}, 1,
-         FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"1"})},
+        {"restart asked for is a failure here", {1}, 1, FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY1", L"1"})},
     };
     for (const auto& c : cases) {
         for (bool quiet : {false, true}) {
@@ -285,8 +287,8 @@ TEST(MakePrimary, CommitFailureIsReportedEvenWhenQuiet) {
         run.display.AddAdapter(kAttached, MakeMode(1024, 768, 32, 60, 1024, 0));
         run.display.changeResults = {0, 0, 0, 0, DISP_CHANGE_FAILED};
         run.Run(DisplayName(2), quiet);
-        ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), -1024, 0, kMoved, kStage},
-                                                  {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
+        ExpectStagedTwiceThenCommit(
+            run.display, {{DisplayName(1), -1024, 0, kMoved, kStage}, {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
         EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_COMMIT_FAILED)});
         EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
     }
@@ -297,7 +299,7 @@ TEST(MakePrimary, QuietSuccessShowsNothing) {
     run.display.AddAdapter(kPrimary, MakeMode(1024, 768, 32, 60, 0, 0));
     run.display.AddAdapter(kAttached, MakeMode(1024, 768, 32, 60, 1024, 0));
     run.Run(DisplayName(2), true);
-    ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), -1024, 0, kMoved, kStage},
-                                              {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
+    ExpectStagedTwiceThenCommit(
+        run.display, {{DisplayName(1), -1024, 0, kMoved, kStage}, {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
     EXPECT_TRUE(run.messages.shown.empty());
 }

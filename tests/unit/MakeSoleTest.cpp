@@ -11,8 +11,8 @@
 namespace {
 constexpr DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
 constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
-constexpr DWORD kDetach = CDS_UPDATEREGISTRY | CDS_NORESET;                     // 0x10000001
-constexpr DWORD kSole = CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMARY;     // 0x10000011
+constexpr DWORD kDetach = CDS_UPDATEREGISTRY | CDS_NORESET;                  // 0x10000001
+constexpr DWORD kSole = CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMARY;  // 0x10000011
 constexpr DWORD kSize = DM_PELSWIDTH | DM_PELSHEIGHT;
 constexpr DWORD kFreq = DM_DISPLAYFREQUENCY;
 constexpr DWORD kPos = DM_POSITION;
@@ -91,7 +91,12 @@ TEST(MakeSole, RequestedValuesFollowTheMask) {
     const Case cases[] = {
         {"nothing requested", {}, kPos | kFreq, 1280, 1024, 32, 75},
         {"size without frequency keeps and names the current rate",
-         {kSize, 1024, 768}, kPos | kSize | kFreq, 1024, 768, 32, 75},
+         {kSize, 1024, 768},
+         kPos | kSize | kFreq,
+         1024,
+         768,
+         32,
+         75},
         {"height only", {DM_PELSHEIGHT, 1024, 768}, kPos | DM_PELSHEIGHT | kFreq, 1280, 768, 32, 75},
         {"width only", {DM_PELSWIDTH, 1024, 768}, kPos | DM_PELSWIDTH | kFreq, 1024, 1024, 32, 75},
         {"values given without their mask bits are ignored", {0, 800, 600, 256, 85}, kPos | kFreq, 1280, 1024, 32, 75},
@@ -100,10 +105,20 @@ TEST(MakeSole, RequestedValuesFollowTheMask) {
         {"colour count 2^32", {DM_BITSPERPEL, 0, 0, 4294967296ull}, kPos | DM_BITSPERPEL | kFreq, 1280, 1024, 32, 75},
         {"colour count 0 is ignored despite the mask", {DM_BITSPERPEL, 0, 0, 0}, kPos | kFreq, 1280, 1024, 32, 75},
         {"frequency", {kFreq, 0, 0, 0, 85}, kPos | kFreq, 1280, 1024, 32, 85},
-        {"everything", {kSize | DM_BITSPERPEL | kFreq, 800, 600, 16777216, 70},
-         kPos | kSize | DM_BITSPERPEL | kFreq, 800, 600, 24, 70},
-        {"position and orientation bits are ignored", {DM_POSITION | DM_DISPLAYORIENTATION, 800, 600},
-         kPos | kFreq, 1280, 1024, 32, 75},
+        {"everything",
+         {kSize | DM_BITSPERPEL | kFreq, 800, 600, 16777216, 70},
+         kPos | kSize | DM_BITSPERPEL | kFreq,
+         800,
+         600,
+         24,
+         70},
+        {"position and orientation bits are ignored",
+         {DM_POSITION | DM_DISPLAYORIENTATION, 800, 600},
+         kPos | kFreq,
+         1280,
+         1024,
+         32,
+         75},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -129,8 +144,8 @@ TEST(MakeSole, HardwareDefaultRateIsNotNamed) {
         run.display.AddAdapter(kPrimary, MakeMode(1920, 1080, 32, frequency, 0, 0));
         run.display.AddAdapter(kAttached, MakeMode(1280, 1024, 32, frequency, 1920, 0));
         run.Run(DisplayName(2), {kSize, 1024, 768});
-        ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), 0, 0, kPos | kSize, kDetach},
-                                                  {DisplayName(2), 0, 0, kPos | kSize, kSole}});
+        ExpectStagedTwiceThenCommit(
+            run.display, {{DisplayName(1), 0, 0, kPos | kSize, kDetach}, {DisplayName(2), 0, 0, kPos | kSize, kSole}});
     }
 }
 
@@ -236,8 +251,7 @@ TEST(MakeSole, RemovableTargetIsRefusedAndQuietHidesTheRefusal) {
         if (quiet) {
             EXPECT_TRUE(run.messages.shown.empty());
         } else {
-            EXPECT_EQ(run.messages.Texts(),
-                      std::vector<std::wstring>{LoadResString(IDS_SOLE_REMOVABLE)});
+            EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{LoadResString(IDS_SOLE_REMOVABLE)});
         }
     }
 }
@@ -250,14 +264,21 @@ TEST(MakeSole, FailuresAreReportedEvenWhenQuietAndQuietHidesOnlySuccess) {
         std::vector<std::wstring> texts;
         std::vector<std::wstring> quietTexts;
     } cases[] = {
-        {"staging the second device fails", {0, 0, -2}, 3,
+        {"staging the second device fails",
+         {0, 0, -2},
+         3,
          {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-2"})},
          {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-2"})}},
-        {"the identical second call fails", {0, 0, 0, -5}, 4,
+        {"the identical second call fails",
+         {0, 0, 0, -5},
+         4,
          {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-5"})},
          {FormatResString(IDS_STAGE_FAILED, {L"\\\\.\\DISPLAY2", L"-5"})}},
-        {"the commit fails", {0, 0, 0, 0, -1}, 5,
-         {LoadResString(IDS_COMMIT_FAILED)}, {LoadResString(IDS_COMMIT_FAILED)}},
+        {"the commit fails",
+         {0, 0, 0, 0, -1},
+         5,
+         {LoadResString(IDS_COMMIT_FAILED)},
+         {LoadResString(IDS_COMMIT_FAILED)}},
         {"success", {}, 5, {kSuccess}, {}},
     };
     for (const auto& c : cases) {

@@ -62,8 +62,8 @@ TEST(ModeList, FilterHidesOtherRatesButKeepsHardwareDefaultsAndEveryRecord) {
 
     ModeListContents on = run.Read(true);
     EXPECT_EQ(Column(on, 0), (Texts{L"0", L"2", L"3", L"4"}));
-    EXPECT_EQ(Column(on, 1), (Texts{Area(L"800", L"600"), Area(L"1024", L"768"), Area(L"1024", L"768"),
-                                    Area(L"1024", L"768")}));
+    EXPECT_EQ(Column(on, 1),
+              (Texts{Area(L"800", L"600"), Area(L"1024", L"768"), Area(L"1024", L"768"), Area(L"1024", L"768")}));
     EXPECT_EQ(Column(on, 2), (Texts{kTrue32, kTrue32, kTrue32, LoadResString(IDS_COLOURS_16)}));
     EXPECT_EQ(Column(on, 3), (Texts{Hertz(L"60"), kDefault, Hertz(L"60"), Hertz(L"60")}));
     ASSERT_EQ(on.rows.size(), 4u);
@@ -85,8 +85,8 @@ TEST(ModeList, FilterBoxIsEnabledExactlyWhenARealRateDiffersFromAKnownCurrentRat
         std::vector<DWORD> rates;
         bool enabled;
     } cases[] = {
-        {0, {60, 75}, false},  {60, {60, 0, 1}, false}, {60, {60, 75}, true},
-        {1, {1, 0}, false},    {1, {60}, true},         {75, {}, false},
+        {0, {60, 75}, false}, {60, {60, 0, 1}, false}, {60, {60, 75}, true},
+        {1, {1, 0}, false},   {1, {60}, true},         {75, {}, false},
     };
     for (const auto& c : cases) {
         std::vector<DEVMODEW> modes;
@@ -118,9 +118,8 @@ TEST(ModeList, HardwareDefaultRowIsCurrentOnlyForAnUnknownOrEqualCurrentRate) {
 }
 
 TEST(ModeList, KnownRateSelectsTheLaterEqualModeAndNeverAnotherRate) {
-    ModeListRun run(MakeMode(1024, 768, 32, 60),
-                    {MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75), MakeMode(1024, 768, 32, 60),
-                     MakeMode(640, 480, 32, 60)});
+    ModeListRun run(MakeMode(1024, 768, 32, 60), {MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75),
+                                                  MakeMode(1024, 768, 32, 60), MakeMode(640, 480, 32, 60)});
     EXPECT_EQ(run.Read(false).selectedRow, 2);
 
     ModeListRun other(MakeMode(1024, 768, 32, 60), {MakeMode(1024, 768, 32, 75), MakeMode(800, 600, 32, 70)});
@@ -137,8 +136,8 @@ TEST(ModeList, BestListedModeDependsOnEnumerationOrder) {
     EXPECT_EQ(first.Read(false).selectedRow, 0);
     ModeListRun second(MakeMode(640, 480, 8, 60), {widerLower, base, narrowerHigher});
     EXPECT_EQ(second.Read(false).selectedRow, 0);
-    ModeListRun third(MakeMode(640, 480, 8, 60), {narrowerHigher, base, MakeMode(1024, 768, 32, 85),
-                                                  MakeMode(1024, 768, 24, 100)});
+    ModeListRun third(MakeMode(640, 480, 8, 60),
+                      {narrowerHigher, base, MakeMode(1024, 768, 32, 85), MakeMode(1024, 768, 24, 100)});
     EXPECT_EQ(third.Read(false).selectedRow, 0);
     ModeListRun fourth(MakeMode(640, 480, 8, 60), {base, MakeMode(1024, 768, 16, 100), MakeMode(1024, 768, 32, 85)});
     EXPECT_EQ(fourth.Read(false).selectedRow, 2);
@@ -183,10 +182,14 @@ TEST(ModeLabels, ColoursByDepth) {
         DWORD bits;
         std::wstring label;
     } cases[] = {
-        {1, FormatResString(IDS_COLOURS_OTHER, {L"1"})},   {4, LoadResString(IDS_COLOURS_4)},
-        {8, LoadResString(IDS_COLOURS_8)},                  {15, LoadResString(IDS_COLOURS_15)},
-        {16, LoadResString(IDS_COLOURS_16)},                {24, LoadResString(IDS_COLOURS_24)},
-        {32, LoadResString(IDS_COLOURS_32)},                {64, FormatResString(IDS_COLOURS_OTHER, {L"64"})},
+        {1, FormatResString(IDS_COLOURS_OTHER, {L"1"})},
+        {4, LoadResString(IDS_COLOURS_4)},
+        {8, LoadResString(IDS_COLOURS_8)},
+        {15, LoadResString(IDS_COLOURS_15)},
+        {16, LoadResString(IDS_COLOURS_16)},
+        {24, LoadResString(IDS_COLOURS_24)},
+        {32, LoadResString(IDS_COLOURS_32)},
+        {64, FormatResString(IDS_COLOURS_OTHER, {L"64"})},
         {0, FormatResString(IDS_COLOURS_OTHER, {L"0"})},
     };
     const ModeLabels labels;

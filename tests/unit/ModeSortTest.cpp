@@ -12,14 +12,13 @@ std::vector<LPARAM> Sorted(const std::vector<DEVMODEW>& modes, int column, bool 
     std::vector<LPARAM> order;
     for (size_t i = 0; i < modes.size(); ++i) order.push_back(static_cast<LPARAM>(i));
     ModeSortParams params{column, modes.data(), ascending};
-    std::stable_sort(order.begin(), order.end(), [&](LPARAM a, LPARAM b) {
-        return CompareModeItems(a, b, reinterpret_cast<LPARAM>(&params)) < 0;
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](LPARAM a, LPARAM b) { return CompareModeItems(a, b, reinterpret_cast<LPARAM>(&params)) < 0; });
     return order;
 }
 
 const std::vector<DEVMODEW> kModes = {
-    MakeMode(1024, 768, 32, 60), MakeMode(800, 600, 16, 75), MakeMode(1024, 600, 8, 1),
+    MakeMode(1024, 768, 32, 60), MakeMode(800, 600, 16, 75),   MakeMode(1024, 600, 8, 1),
     MakeMode(640, 480, 32, 0),   MakeMode(1024, 1024, 16, 60),
 };
 }  // namespace
@@ -30,12 +29,16 @@ TEST(CompareModeItems, OrdersByTheColumnsKeyWithModeNumberTies) {
         bool ascending;
         std::vector<LPARAM> order;
     } cases[] = {
-        {0, true, {0, 1, 2, 3, 4}},  {0, false, {4, 3, 2, 1, 0}},
+        {0, true, {0, 1, 2, 3, 4}},
+        {0, false, {4, 3, 2, 1, 0}},
         // Width alone: the three 1024-wide modes stand in mode-number order.
-        {1, true, {3, 1, 0, 2, 4}},  {1, false, {4, 2, 0, 1, 3}},
-        {2, true, {2, 1, 4, 0, 3}},  {2, false, {3, 0, 4, 1, 2}},
+        {1, true, {3, 1, 0, 2, 4}},
+        {1, false, {4, 2, 0, 1, 3}},
+        {2, true, {2, 1, 4, 0, 3}},
+        {2, false, {3, 0, 4, 1, 2}},
         // The hardware default rates count as their numbers 0 and 1.
-        {3, true, {3, 2, 0, 4, 1}},  {3, false, {1, 4, 0, 2, 3}},
+        {3, true, {3, 2, 0, 4, 1}},
+        {3, false, {1, 4, 0, 2, 3}},
     };
     for (const auto& c : cases) EXPECT_EQ(Sorted(kModes, c.column, c.ascending), c.order) << c.column << c.ascending;
 }

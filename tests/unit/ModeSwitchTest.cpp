@@ -99,8 +99,8 @@ TEST(ModeSwitch, RotationTurnsTheSizeOnlyBetweenLandscapeAndPortrait) {
         DWORD width, height;
         bool refill;
     } cases[] = {
-        {0, 0, 1920, 1080, false}, {0, 1, 1080, 1920, true}, {0, 2, 1920, 1080, false}, {0, 3, 1080, 1920, true},
-        {1, 0, 1080, 1920, true},  {1, 1, 1920, 1080, false}, {1, 2, 1080, 1920, true}, {1, 3, 1920, 1080, false},
+        {0, 0, 1920, 1080, false}, {0, 1, 1080, 1920, true},  {0, 2, 1920, 1080, false}, {0, 3, 1080, 1920, true},
+        {1, 0, 1080, 1920, true},  {1, 1, 1920, 1080, false}, {1, 2, 1080, 1920, true},  {1, 3, 1920, 1080, false},
         {2, 1, 1080, 1920, true},  {3, 0, 1080, 1920, true},  {3, 1, 1920, 1080, false}, {3, 2, 1080, 1920, true},
     };
     for (const auto& c : cases) {

@@ -40,12 +40,13 @@ TEST(ModuleFileName, AppInstanceIsTheRunningProgram) {
     EXPECT_NE(path.find(L'\\'), std::wstring::npos);
 }
 
-TEST(ModuleFileName, UnknownModuleHasNoName) {
-    EXPECT_EQ(ModuleFileName(reinterpret_cast<HMODULE>(0x10)), L"");
-}
+TEST(ModuleFileName, UnknownModuleHasNoName) { EXPECT_EQ(ModuleFileName(reinterpret_cast<HMODULE>(0x10)), L""); }
 
 TEST(ModuleFileName, FolderKeepsItsSeparator) {
-    const struct { const wchar_t* path; const wchar_t* folder; } cases[] = {
+    const struct {
+        const wchar_t* path;
+        const wchar_t* folder;
+    } cases[] = {
         {L"C:\\Program Files\\Pixmode\\pixmode.exe", L"C:\\Program Files\\Pixmode\\"},
         {L"C:\\pixmode.exe", L"C:\\"},
         {L"C:/tools/pixmode.exe", L"C:/tools/"},
@@ -56,7 +57,9 @@ TEST(ModuleFileName, FolderKeepsItsSeparator) {
 }
 
 TEST(JoinPath, PutsExactlyOneBackslashBetween) {
-    const struct { std::wstring folder, name, expected; } cases[] = {
+    const struct {
+        std::wstring folder, name, expected;
+    } cases[] = {
         {L"C:\\Users\\me\\Desktop", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
         {L"C:\\Users\\me\\Desktop\\", L"x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},
         {L"C:\\Users\\me\\Desktop\\\\", L"\\x.lnk", L"C:\\Users\\me\\Desktop\\x.lnk"},

@@ -30,7 +30,8 @@ TEST(ParameterLog, AppendsOneUtf8LinePerStart) {
     DeleteFileW(file.c_str());
     EXPECT_TRUE(AppendParameterLine(file, L"C:\\My Programs\\pixmode.exe 0 562980018192384 1"));
     EXPECT_TRUE(AppendParameterLine(file, L"C:\\Caf\u00e9\\pixmode.exe 0 0 0"));
-    EXPECT_EQ(FileBytes(file), "C:\\My Programs\\pixmode.exe 0 562980018192384 1\nC:\\Caf\xc3\xa9\\pixmode.exe 0 0 0\n");
+    EXPECT_EQ(FileBytes(file),
+              "C:\\My Programs\\pixmode.exe 0 562980018192384 1\nC:\\Caf\xc3\xa9\\pixmode.exe 0 0 0\n");
     DeleteFileW(file.c_str());
 }
 

@@ -51,9 +51,7 @@ protected:
             DialogServices{display, messages, shell, screen, restart, files, shortcuts}, false, actions);
         if (!window->Create()) window.reset();
     }
-    static void TearDownTestSuite() {
-        window.reset();
-    }
+    static void TearDownTestSuite() { window.reset(); }
 
     void SetUp() override {
         if (!window) GTEST_SKIP() << "no window can be created here (run with an X display)";
@@ -86,8 +84,8 @@ protected:
         LVFINDINFOW find{};
         find.flags = LVFI_PARAM;
         find.lParam = modeIndex;
-        const int item = static_cast<int>(SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1),
-                                                       reinterpret_cast<LPARAM>(&find)));
+        const int item = static_cast<int>(
+            SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
         ASSERT_GE(item, 0);
         ListView_SetItemState(list, item, LVIS_SELECTED, LVIS_SELECTED);
     }

@@ -53,8 +53,8 @@ public:
 private:
     std::wstring Argument() {
         switch (Below(10)) {
-        case 0: return Value();                       // a mode number, a word or empty
-        case 1: return std::wstring(1, Prefix());     // a lone prefix
+        case 0: return Value();                    // a mode number, a word or empty
+        case 1: return std::wstring(1, Prefix());  // a lone prefix
         default: return std::wstring(1, Prefix()) + Letter() + Value();
         }
     }
@@ -94,20 +94,39 @@ public:
     std::wstring Value() {
         static const wchar_t* const blanks[] = {L"", L"", L" ", L"\t", L"  \n", L"\v\f\r", L"\x3000", L"\x00A0"};
         static const wchar_t* const signs[] = {L"", L"", L"+", L"-", L"+-", L"--"};
-        static const wchar_t* const fixed[] = {L"",     L"1",      L"-",          L"-3",         L"90",
-                                               L"180",  L"270",    L"360",        L"-90",        L"0",
-                                               L"256",  L"65536",  L"16777216",   L"4294967296", L"768",
-                                               L"2147483647", L"2147483648", L"-2147483648", L"-2147483649",
-                                               L"9223372036854775807", L"9223372036854775808",
-                                               L"-9223372036854775808", L"18446744073709551616"};
+        static const wchar_t* const fixed[] = {L"",
+                                               L"1",
+                                               L"-",
+                                               L"-3",
+                                               L"90",
+                                               L"180",
+                                               L"270",
+                                               L"360",
+                                               L"-90",
+                                               L"0",
+                                               L"256",
+                                               L"65536",
+                                               L"16777216",
+                                               L"4294967296",
+                                               L"768",
+                                               L"2147483647",
+                                               L"2147483648",
+                                               L"-2147483648",
+                                               L"-2147483649",
+                                               L"9223372036854775807",
+                                               L"9223372036854775808",
+                                               L"-9223372036854775808",
+                                               L"18446744073709551616"};
         switch (Below(8)) {
         case 0: return fixed[Below(static_cast<int>(std::size(fixed)))];
-        case 1: return std::wstring(blanks[Below(static_cast<int>(std::size(blanks)))]) + signs[Below(6)] + Digits(1 + Below(5));
+        case 1:
+            return std::wstring(blanks[Below(static_cast<int>(std::size(blanks)))]) + signs[Below(6)] +
+                   Digits(1 + Below(5));
         case 2: return std::wstring(signs[Below(6)]) + Digits(1 + Below(40));  // huge numbers
-        case 3: return Digits(1 + Below(4)) + Text(1 + Below(6));               // digits, then junk
-        case 4: return Text(Below(12));                                          // words, quotes, non-ASCII
-        case 5: return OneIn(4) ? Text(261 + Below(1200)) : Text(Below(40));     // long strings
-        case 6: return L"\"" + Text(Below(10)) + L"\"";                          // embedded quotes
+        case 3: return Digits(1 + Below(4)) + Text(1 + Below(6));              // digits, then junk
+        case 4: return Text(Below(12));                                        // words, quotes, non-ASCII
+        case 5: return OneIn(4) ? Text(261 + Below(1200)) : Text(Below(40));   // long strings
+        case 6: return L"\"" + Text(Below(10)) + L"\"";                        // embedded quotes
         default: return std::wstring();
         }
     }
@@ -138,13 +157,16 @@ bool HasBareArgument(const std::vector<std::wstring>& argv) {
 
 // A value, a field bit or a flag appears only when its letter is given, and a flag or a bit
 // whenever it is given.
-void ExpectOnlyGivenOptionsRead(const std::vector<std::wstring>& argv, const CommandLineOptions& o,
-                                bool updateRegistry, const std::string& where) {
+void ExpectOnlyGivenOptionsRead(const std::vector<std::wstring>& argv, const CommandLineOptions& o, bool updateRegistry,
+                                const std::string& where) {
     const struct {
         wchar_t letter;
         DWORD bit;
-    } bits[] = {{L'C', DM_BITSPERPEL}, {L'F', DM_DISPLAYFREQUENCY}, {L'H', DM_PELSWIDTH},
-                {L'V', DM_PELSHEIGHT}, {L'O', DM_DISPLAYORIENTATION}};
+    } bits[] = {{L'C', DM_BITSPERPEL},
+                {L'F', DM_DISPLAYFREQUENCY},
+                {L'H', DM_PELSWIDTH},
+                {L'V', DM_PELSHEIGHT},
+                {L'O', DM_DISPLAYORIENTATION}};
     DWORD known = DM_POSITION;
     for (const auto& b : bits) {
         EXPECT_EQ((o.fields & b.bit) != 0, Given(argv, b.letter)) << b.bit << " " << where;
@@ -181,14 +203,28 @@ Appended AppendedOption(ArgumentSource& source) {
     const std::wstring value = source.Value();
     const int32_t number = wcstol(value.c_str(), nullptr, 10);
     switch (source.Below(12)) {
-    case 0: return {L"-H" + value, [=](CommandLineOptions& o) { o.width = number; o.fields |= DM_PELSWIDTH; }};
-    case 1: return {L"/v" + value, [=](CommandLineOptions& o) { o.height = number; o.fields |= DM_PELSHEIGHT; }};
+    case 0:
+        return {L"-H" + value, [=](CommandLineOptions& o) {
+                    o.width = number;
+                    o.fields |= DM_PELSWIDTH;
+                }};
+    case 1:
+        return {L"/v" + value, [=](CommandLineOptions& o) {
+                    o.height = number;
+                    o.fields |= DM_PELSHEIGHT;
+                }};
     case 2:
-        return {L"\\F" + value, [=](CommandLineOptions& o) { o.frequency = number; o.fields |= DM_DISPLAYFREQUENCY; }};
+        return {L"\\F" + value, [=](CommandLineOptions& o) {
+                    o.frequency = number;
+                    o.fields |= DM_DISPLAYFREQUENCY;
+                }};
     case 3: return {L"-m" + value, [=](CommandLineOptions& o) { o.monitorNumber = number; }};
     case 4: {
         const uint64_t count = static_cast<uint64_t>(_wcstoi64(value.c_str(), nullptr, 10));
-        return {L"-C" + value, [=](CommandLineOptions& o) { o.colourCount = count; o.fields |= DM_BITSPERPEL; }};
+        return {L"-C" + value, [=](CommandLineOptions& o) {
+                    o.colourCount = count;
+                    o.fields |= DM_BITSPERPEL;
+                }};
     }
     case 5: {
         // A leading blank keeps a mode number that starts with a sign from reading as an option.
@@ -197,7 +233,10 @@ Appended AppendedOption(ArgumentSource& source) {
         return {bare, [=](CommandLineOptions& o) { o.modeNumber = mode; }};
     }
     case 6:
-        return {L"-O270", [](CommandLineOptions& o) { o.orientation = DMDO_270; o.fields |= DM_DISPLAYORIENTATION; }};
+        return {L"-O270", [](CommandLineOptions& o) {
+                    o.orientation = DMDO_270;
+                    o.fields |= DM_DISPLAYORIENTATION;
+                }};
     case 7: return {L"-TLast title", [](CommandLineOptions& o) { o.windowTitle = L"Last title"; }};
     case 8: return {L"/Xlast.exe -a", [](CommandLineOptions& o) { o.programCommandLine = L"last.exe -a"; }};
     case 9: return {L"-R1", [](CommandLineOptions& o) { o.onlyWhenMaximized = o.remaximize = true; }};
@@ -234,7 +273,6 @@ void ExpectSameOptions(const CommandLineOptions& got, const CommandLineOptions& 
 }
 #undef EXPECT_SAME
 
-
 std::wstring RequestFailedText(const DEVMODEW& mode) {
     return FormatResString(IDS_CHANGE_REQUEST_FAILED,
                            {FormatResString(IDS_REQUESTED_MODE,
@@ -253,10 +291,10 @@ struct ScriptedRun {
     int dialogs = 0;
 
     explicit ScriptedRun(ArgumentSource& source) {
-        FakeAdapter& first = display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE,
-                                                MakeMode(1024, 768, 32, source.OneIn(4) ? 1 : 60),
-                                                {MakeMode(640, 480, 8, 60), MakeMode(800, 600, 16, 60),
-                                                 MakeMode(1024, 768, 32, 75)});
+        FakeAdapter& first =
+            display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE,
+                               MakeMode(1024, 768, 32, source.OneIn(4) ? 1 : 60),
+                               {MakeMode(640, 480, 8, 60), MakeMode(800, 600, 16, 60), MakeMode(1024, 768, 32, 75)});
         if (source.OneIn(8)) first.current.reset();
         if (source.OneIn(8)) first.registry.reset();
         display.AddAdapter(source.OneIn(4) ? DISPLAY_DEVICE_MIRRORING_DRIVER : DISPLAY_DEVICE_ATTACHED_TO_DESKTOP,
@@ -305,12 +343,11 @@ void ExpectSoundRun(const ScriptedRun& s, const StartupRun& run, const std::stri
         EXPECT_FALSE(box.plain) << where;
         bool known = box.text == LoadResString(IDS_BAD_MONITOR_NUMBER) ||
                      box.text == LoadResString(IDS_NO_SAVED_MODE) ||
-                     box.text == LoadResString(IDS_NO_CURRENT_SETTINGS) ||
-                     box.text == needMonitor || (o.modeNumber && box.text == badMode);
+                     box.text == LoadResString(IDS_NO_CURRENT_SETTINGS) || box.text == needMonitor ||
+                     (o.modeNumber && box.text == badMode);
         if (!changes.empty() && changes.back().result != DISP_CHANGE_SUCCESSFUL) {
-            const bool refusal =
-                box.text == RequestFailedText(*changes.back().mode) ||
-                box.text == FormatResString(IDS_CHANGE_FAILED, {SignedText(changes.back().result)});
+            const bool refusal = box.text == RequestFailedText(*changes.back().mode) ||
+                                 box.text == FormatResString(IDS_CHANGE_FAILED, {SignedText(changes.back().result)});
             EXPECT_FALSE(refusal && o.quiet) << "quiet run reported a refused change " << where;
             known = known || refusal;
         }

@@ -22,10 +22,12 @@ TEST(BuildShortcutArguments, FreshSettingsGiveNothing) {
 
 TEST(BuildShortcutArguments, EachGivenValueIsWrittenAfterOneBlank) {
     const ArgumentsCase cases[] = {
-        {"path only", [](ShortcutSettings& s) { s.programPath = L"C:\\Games\\game.exe"; }, L" \"-XC:\\Games\\game.exe\""},
+        {"path only", [](ShortcutSettings& s) { s.programPath = L"C:\\Games\\game.exe"; },
+         L" \"-XC:\\Games\\game.exe\""},
         {"path with blanks", [](ShortcutSettings& s) { s.programPath = L"C:\\Program Files\\My Game\\run it.exe"; },
          L" \"-X\\\"C:\\Program Files\\My Game\\run it.exe\\\"\""},
-        {"path with a tab", [](ShortcutSettings& s) { s.programPath = L"C:\\a\tb.exe"; }, L" \"-X\\\"C:\\a\tb.exe\\\"\""},
+        {"path with a tab", [](ShortcutSettings& s) { s.programPath = L"C:\\a\tb.exe"; },
+         L" \"-X\\\"C:\\a\tb.exe\\\"\""},
         {"device 0 is a device", [](ShortcutSettings& s) { s.deviceNumber = 0; }, L" -M0"},
         {"device 3", [](ShortcutSettings& s) { s.deviceNumber = 3; }, L" -M3"},
         {"device -1 is none", [](ShortcutSettings& s) { s.deviceNumber = -1; }, L""},
@@ -87,8 +89,11 @@ TEST(BuildShortcutArguments, EachGivenValueIsWrittenAfterOneBlank) {
 }
 
 TEST(ColourCountFromBits, IsTwoToThePowerAndZeroWhenNotGivenOrUncountable) {
-    const struct { uint32_t bits; uint64_t count; } cases[] = {
-        {0, 0}, {1, 2}, {4, 16}, {16, 65536}, {32, 4294967296ull}, {63, 0x8000000000000000ull},
+    const struct {
+        uint32_t bits;
+        uint64_t count;
+    } cases[] = {
+        {0, 0},  {1, 2},  {4, 16},  {16, 65536},      {32, 4294967296ull}, {63, 0x8000000000000000ull},
         {64, 0}, {65, 0}, {200, 0}, {0xFFFFFFFFu, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(ColourCountFromBits(c.bits), c.count) << c.bits;

@@ -28,38 +28,43 @@ TEST(ShortcutDialogTemplate, HasItsCaptionFontAndFrame) {
 }
 
 TEST(ShortcutDialogTemplate, HoldsEveryControlTheCodeDrivesAndTheLabels) {
-    ExpectControls(ShortcutTemplate(), {
-        {IDC_BROWSE, Kind::PushButton, L"&Browse...", 0},
-        {IDC_ONLY_WHEN_MAXIMIZED, Kind::CheckBox,
-         L"and only change the resolution when the run application is the maximized foreground window", BS_MULTILINE},
-        {IDOK, Kind::DefaultButton, L"&Create Shortcut", 0},
-        {IDCANCEL, Kind::PushButton, L"Cancel", 0},
-        {-1, Kind::Label, L"Pixmode will run:", 0},
-        {IDC_SHORTCUT_RESOLUTION, Kind::Label, nullptr, 0},
-        // The numbers stand right-aligned against "colours" and "Hz".
-        {IDC_SHORTCUT_COLOURS, Kind::RightLabel, nullptr, 0},
-        {-1, Kind::Label, L"colours", 0},
-        {IDC_SHORTCUT_FREQUENCY, Kind::RightLabel, nullptr, 0},
-        {IDC_SHORTCUT_HZ, Kind::Label, L"Hz", 0},
-        {IDC_SHORTCUT_MONITOR_LABEL, Kind::Label, L"Monitor", 0},
-        {IDC_SHORTCUT_DEVICE_NUMBER, Kind::Label, nullptr, 0},
-        // A long program path is shortened in its middle.
-        {IDC_SHORTCUT_PROGRAM, Kind::Label, L"Browse and select a program", SS_PATHELLIPSIS},
-        {-1, Kind::Label, L"at", 0},
-        {-1, Kind::Label, L"with", 0},
-        {-1, Kind::GroupBox, L"Settings taken from the selections and options on the main Pixmode dialog:", 0},
-        {-1, Kind::EtchedLine, L"", 0},
-        {IDC_SHORTCUT_EXPLANATION, Kind::Label, nullptr, 0},
-        {-1, Kind::Label,
-         L"The shortcut is created on your desktop with the name: \"Your Pixmode application shortcut\".", 0},
-        {-1, Kind::Label,
-         L"You can rename the shortcut and copy or move it wherever you prefer - such as the Quick Launch toolbar.", 0},
-        {-1, Kind::Label,
-         L"Additional options are available for advanced use by modifying the shortcut or creating your own manually. "
-         L"See the Pixmode help for details on all command line options.",
-         0},
-        {IDC_SHORTCUT_REGISTRY_NOTE, Kind::Label, L"The settings will be updated in the registry", 0},
-    });
+    ExpectControls(
+        ShortcutTemplate(),
+        {
+            {IDC_BROWSE, Kind::PushButton, L"&Browse...", 0},
+            {IDC_ONLY_WHEN_MAXIMIZED, Kind::CheckBox,
+             L"and only change the resolution when the run application is the maximized foreground window",
+             BS_MULTILINE},
+            {IDOK, Kind::DefaultButton, L"&Create Shortcut", 0},
+            {IDCANCEL, Kind::PushButton, L"Cancel", 0},
+            {-1, Kind::Label, L"Pixmode will run:", 0},
+            {IDC_SHORTCUT_RESOLUTION, Kind::Label, nullptr, 0},
+            // The numbers stand right-aligned against "colours" and "Hz".
+            {IDC_SHORTCUT_COLOURS, Kind::RightLabel, nullptr, 0},
+            {-1, Kind::Label, L"colours", 0},
+            {IDC_SHORTCUT_FREQUENCY, Kind::RightLabel, nullptr, 0},
+            {IDC_SHORTCUT_HZ, Kind::Label, L"Hz", 0},
+            {IDC_SHORTCUT_MONITOR_LABEL, Kind::Label, L"Monitor", 0},
+            {IDC_SHORTCUT_DEVICE_NUMBER, Kind::Label, nullptr, 0},
+            // A long program path is shortened in its middle.
+            {IDC_SHORTCUT_PROGRAM, Kind::Label, L"Browse and select a program", SS_PATHELLIPSIS},
+            {-1, Kind::Label, L"at", 0},
+            {-1, Kind::Label, L"with", 0},
+            {-1, Kind::GroupBox, L"Settings taken from the selections and options on the main Pixmode dialog:", 0},
+            {-1, Kind::EtchedLine, L"", 0},
+            {IDC_SHORTCUT_EXPLANATION, Kind::Label, nullptr, 0},
+            {-1, Kind::Label,
+             L"The shortcut is created on your desktop with the name: \"Your Pixmode application shortcut\".", 0},
+            {-1, Kind::Label,
+             L"You can rename the shortcut and copy or move it wherever you prefer - such as the Quick Launch toolbar.",
+             0},
+            {-1, Kind::Label,
+             L"Additional options are available for advanced use by modifying the shortcut or creating your own "
+             L"manually. "
+             L"See the Pixmode help for details on all command line options.",
+             0},
+            {IDC_SHORTCUT_REGISTRY_NOTE, Kind::Label, L"The settings will be updated in the registry", 0},
+        });
 }
 
 TEST(ShortcutDialogTemplate, MnemonicsAreUnique) { ExpectUniqueMnemonics(ShortcutTemplate()); }

@@ -20,8 +20,8 @@ public:
 
     std::optional<std::wstring> DesktopFolder() override { return desktop; }
     std::wstring OwnProgramPath() override { return L"C:\\Tools\\pixmode.exe"; }
-    HRESULT WriteLink(const std::wstring&, const std::wstring& args, const std::wstring&, const std::wstring& description,
-                      const std::wstring& icon) override {
+    HRESULT WriteLink(const std::wstring&, const std::wstring& args, const std::wstring&,
+                      const std::wstring& description, const std::wstring& icon) override {
         arguments.push_back(args);
         descriptions.push_back(description);
         icons.push_back(icon);

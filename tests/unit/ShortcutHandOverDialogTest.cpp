@@ -41,7 +41,8 @@ protected:
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         display.AddAdapter(DISPLAY_DEVICE_MIRRORING_DRIVER, MakeMode(640, 480));
-        display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(1024, 768, 32, 60),
+        display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE,
+                           MakeMode(1024, 768, 32, 60),
                            {MakeMode(1024, 768, 32, 60), MakeMode(1024, 768, 32, 75), MakeMode(800, 600, 16, 60)});
         MainDialogActions actions;
         actions.showAboutBox = [](HWND, IShell&) {};
@@ -52,9 +53,7 @@ protected:
             DialogServices{display, messages, shell, screen, restart, files, shortcuts}, false, actions);
         if (!window->Create()) window.reset();
     }
-    static void TearDownTestSuite() {
-        window.reset();
-    }
+    static void TearDownTestSuite() { window.reset(); }
 
     void SetUp() override {
         if (!window) GTEST_SKIP() << "no window can be created here (run with an X display)";
@@ -71,7 +70,8 @@ protected:
 
     HWND Window() const { return window->m_hWnd; }
     void Click(int id) {
-        SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Window(), id)));
+        SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(Window(), id)));
     }
     void Check(int id, bool checked) { CheckDlgButton(Window(), id, checked ? BST_CHECKED : BST_UNCHECKED); }
     // Selects the mode list row carrying the given ModeTable index, and only that row; -1 clears.

@@ -47,17 +47,18 @@ TEST(ShortcutSettingsFromSelection, NoDeviceOrRotationStayNotGiven) {
 }
 
 TEST(ShortcutSettingsFromSelection, TurnedButtonsExchangeWidthAndHeightWhateverTheRecordSays) {
-    const struct { std::optional<DWORD> rotation; DWORD recordOrientation; uint32_t width, height; } cases[] = {
-        {std::nullopt, DMDO_DEFAULT, 1024, 768},
-        {0u, DMDO_90, 1024, 768},
-        {1u, DMDO_DEFAULT, 768, 1024},
-        {1u, DMDO_90, 768, 1024},
-        {2u, DMDO_DEFAULT, 1024, 768},
-        {3u, DMDO_270, 768, 1024},
+    const struct {
+        std::optional<DWORD> rotation;
+        DWORD recordOrientation;
+        uint32_t width, height;
+    } cases[] = {
+        {std::nullopt, DMDO_DEFAULT, 1024, 768}, {0u, DMDO_90, 1024, 768},
+        {1u, DMDO_DEFAULT, 768, 1024},           {1u, DMDO_90, 768, 1024},
+        {2u, DMDO_DEFAULT, 1024, 768},           {3u, DMDO_270, 768, 1024},
     };
     for (const auto& c : cases) {
-        ShortcutSettings s = ShortcutSettingsFromSelection(Mode(1024, 768, 32, 60, c.recordOrientation), false, false,
-                                                           1, c.rotation);
+        ShortcutSettings s =
+            ShortcutSettingsFromSelection(Mode(1024, 768, 32, 60, c.recordOrientation), false, false, 1, c.rotation);
         EXPECT_EQ(s.width, c.width) << c.rotation.value_or(99);
         EXPECT_EQ(s.height, c.height) << c.rotation.value_or(99);
     }

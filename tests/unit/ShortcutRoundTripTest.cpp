@@ -69,9 +69,14 @@ TEST(ShortcutRoundTrip, TheProgramReadsBackEverySettingItWasGiven) {
     static const uint32_t bits[] = {0, 1, 4, 8, 15, 16, 24, 32};
     static const uint32_t frequencies[] = {0, 1, 56, 60, 75, 85, 144};
     static const int32_t devices[] = {-1, 0, 1, 2, 9};
-    static const wchar_t* const folders[] = {L"", L"C:\\", L"C:\\Games\\", L"C:\\Program Files\\",
-                                             L"D:\\My Games (old)\\Doom 2\\", L"\\\\server\\share\\a b\\",
-                                             L"C:\\100% fun & games\\", L"C:\\Spiele\\Grüße\\"};
+    static const wchar_t* const folders[] = {L"",
+                                             L"C:\\",
+                                             L"C:\\Games\\",
+                                             L"C:\\Program Files\\",
+                                             L"D:\\My Games (old)\\Doom 2\\",
+                                             L"\\\\server\\share\\a b\\",
+                                             L"C:\\100% fun & games\\",
+                                             L"C:\\Spiele\\Grüße\\"};
     static const wchar_t* const files[] = {L"game.exe", L"run it.exe", L"a", L"x -H5 -M7.exe", L"tab\there.exe"};
 
     std::mt19937 random(20261209);
@@ -95,7 +100,8 @@ TEST(ShortcutRoundTrip, TheProgramReadsBackEverySettingItWasGiven) {
 }
 
 TEST(ShortcutRoundTrip, OddPathsArriveUnchanged) {
-    const std::wstring paths[] = {L"C:\\dir\\", L"C:\\a\\\\b.exe", L"a\"b", L"C:\\with trailing\\\\", L" leading blank"};
+    const std::wstring paths[] = {L"C:\\dir\\", L"C:\\a\\\\b.exe", L"a\"b", L"C:\\with trailing\\\\",
+                                  L" leading blank"};
     for (const std::wstring& path : paths) {
         ShortcutSettings s;
         s.programPath = path;

@@ -5,7 +5,10 @@
 #include "fakes/FakeShell.h"
 
 TEST(UpdaterLaunch, UpdaterSitsInTheProgramFolder) {
-    const struct { const wchar_t* program; const wchar_t* updater; } cases[] = {
+    const struct {
+        const wchar_t* program;
+        const wchar_t* updater;
+    } cases[] = {
         {L"C:\\Program Files\\Pixmode\\pixmode.exe", L"C:\\Program Files\\Pixmode\\Marrowick.exe"},
         {L"C:\\pixmode.exe", L"C:\\Marrowick.exe"},
         {L"\\\\server\\share\\tools\\PIXMODE.EXE", L"\\\\server\\share\\tools\\Marrowick.exe"},
@@ -15,7 +18,12 @@ TEST(UpdaterLaunch, UpdaterSitsInTheProgramFolder) {
 }
 
 TEST(UpdaterLaunch, ParametersArePathZeroSignedVersionAndFlag) {
-    const struct { const wchar_t* program; long long version; bool automatic; const wchar_t* text; } cases[] = {
+    const struct {
+        const wchar_t* program;
+        long long version;
+        bool automatic;
+        const wchar_t* text;
+    } cases[] = {
         {L"C:\\Pixmode\\pixmode.exe", 562980018192384, true, L"C:\\Pixmode\\pixmode.exe 0 562980018192384 1"},
         {L"C:\\Program Files\\My Tools\\pixmode.exe", 562980018192384, false,
          L"C:\\Program Files\\My Tools\\pixmode.exe 0 562980018192384 0"},
@@ -57,11 +65,12 @@ TEST(UpdaterLaunch, LongProgramPathReachesTheUpdaterWhole) {
 
 TEST(UpdaterLaunch, VersionIsReadFromTheProgramFile) {
     // The test program links the program's own resources, so it carries version 2.7.0.0.
-    const struct { std::wstring program; const wchar_t* version; } cases[] = {
-        {TestProgramPath(), L"562980018192384"},
-        {TestDataPath(L"all_keys.dll"), L"844485070120871"},
-        {TestDataPath(L"no_fixed_info.dll"), L"0"},
-        {TestDataPath(L"no_version.dll"), L"0"},
+    const struct {
+        std::wstring program;
+        const wchar_t* version;
+    } cases[] = {
+        {TestProgramPath(), L"562980018192384"},    {TestDataPath(L"all_keys.dll"), L"844485070120871"},
+        {TestDataPath(L"no_fixed_info.dll"), L"0"}, {TestDataPath(L"no_version.dll"), L"0"},
         {TestDataPath(L"missing.exe"), L"0"},
     };
     for (const auto& c : cases) {

@@ -4,10 +4,15 @@
 #include "updater/UpdaterRequest.h"
 
 TEST(UpdaterRequest, ReadsWellFormedParameters) {
-    const struct { const wchar_t* text; const wchar_t* path; long long version; bool automatic; } cases[] = {
+    const struct {
+        const wchar_t* text;
+        const wchar_t* path;
+        long long version;
+        bool automatic;
+    } cases[] = {
         {L"C:\\Pixmode\\pixmode.exe 0 562980018192384 1", L"C:\\Pixmode\\pixmode.exe", 562980018192384, true},
-        {L"C:\\Program Files\\My  Tools\\pixmode.exe 0 562980018192384 0",
-         L"C:\\Program Files\\My  Tools\\pixmode.exe", 562980018192384, false},
+        {L"C:\\Program Files\\My  Tools\\pixmode.exe 0 562980018192384 0", L"C:\\Program Files\\My  Tools\\pixmode.exe",
+         562980018192384, false},
         {L"C:\\p.exe 0 0 1", L"C:\\p.exe", 0, true},
         {L"C:\\p.exe 0 -281474976710655 0", L"C:\\p.exe", -281474976710655, false},
         {L"C:\\p.exe 0 9223372036854775807 0", L"C:\\p.exe", 9223372036854775807LL, false},
@@ -31,20 +36,20 @@ TEST(UpdaterRequest, RejectsMalformedParameters) {
         L"",
         L"   ",
         L"C:\\p.exe",
-        L"C:\\p.exe 0 562980018192384",       // no flag: the version is read as the flag
-        L"C:\\p.exe 0 562980018192384 2",     // flag other than 1 or 0
+        L"C:\\p.exe 0 562980018192384",    // no flag: the version is read as the flag
+        L"C:\\p.exe 0 562980018192384 2",  // flag other than 1 or 0
         L"C:\\p.exe 0 562980018192384 yes",
-        L"C:\\p.exe 1 562980018192384 1",     // the constant is not 0
-        L"C:\\p.exe 0 2.7.0.0 1",             // not a number
+        L"C:\\p.exe 1 562980018192384 1",  // the constant is not 0
+        L"C:\\p.exe 0 2.7.0.0 1",          // not a number
         L"C:\\p.exe 0 +5 1",
         L"C:\\p.exe 0 - 1",
         L"C:\\p.exe 0 12a 1",
         L"C:\\p.exe 0 9223372036854775808 1",  // one above the largest 64-bit number
         L"C:\\p.exe 0 -9223372036854775809 1",
         L"C:\\p.exe 0 99999999999999999999999999 1",
-        L"0 562980018192384 1",                // no program path
+        L"0 562980018192384 1",  // no program path
         L" 0 562980018192384 1",
-        L"C:\\p.exe 0  562980018192384 1",     // two blanks leave an empty word
+        L"C:\\p.exe 0  562980018192384 1",  // two blanks leave an empty word
     };
     for (const wchar_t* text : cases) EXPECT_FALSE(ParseUpdaterRequest(text).has_value()) << text;
 }

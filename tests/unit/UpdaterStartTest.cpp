@@ -53,7 +53,8 @@ std::string Narrow(const std::wstring& text) { return std::string(text.begin(), 
 
 TEST(UpdaterStart, LongPathWithBlanksArrivesWhole) {
     TemporaryFolder folder(L"pixmode updater start", 200, L"Program Files");
-    const std::wstring updater = folder.Copy(FolderWithSeparator(TestProgramPath()) + L"Marrowick.exe", L"Marrowick.exe");
+    const std::wstring updater =
+        folder.Copy(FolderWithSeparator(TestProgramPath()) + L"Marrowick.exe", L"Marrowick.exe");
     ASSERT_FALSE(updater.empty());
     const std::wstring program = folder.Path() + L"\\pixmode.exe";
     ASSERT_GT(program.size(), 179u);

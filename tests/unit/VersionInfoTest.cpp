@@ -6,8 +6,8 @@
 namespace {
 
 constexpr VersionStringKey kAllKeys[] = {
-    VersionStringKey::CompanyName,     VersionStringKey::FileDescription,  VersionStringKey::FileVersion,
-    VersionStringKey::InternalName,    VersionStringKey::LegalCopyright,   VersionStringKey::LegalTrademarks,
+    VersionStringKey::CompanyName,      VersionStringKey::FileDescription, VersionStringKey::FileVersion,
+    VersionStringKey::InternalName,     VersionStringKey::LegalCopyright,  VersionStringKey::LegalTrademarks,
     VersionStringKey::OriginalFilename, VersionStringKey::ProductName,     VersionStringKey::ProductVersion,
 };
 
@@ -31,7 +31,10 @@ TEST(VersionInfo, OwnModuleCarriesTheProgramVersion) {
 }
 
 TEST(VersionInfo, OwnModuleTextsComeFromTheBritishTable) {
-    const struct { VersionStringKey key; const wchar_t* text; } cases[] = {
+    const struct {
+        VersionStringKey key;
+        const wchar_t* text;
+    } cases[] = {
         {VersionStringKey::CompanyName, L"Tallowin"},
         {VersionStringKey::FileDescription, L"Pixmode Display Resolution Switching Application"},
         {VersionStringKey::FileVersion, L"2.7.0.0"},
@@ -75,7 +78,10 @@ TEST(VersionInfo, BlockNameUsesFourLowerCaseHexDigitsEach) {
 }
 
 TEST(VersionInfo, FilesWithoutReadableTextsGiveEmptyTexts) {
-    const struct { const wchar_t* file; VersionStringKey key; } cases[] = {
+    const struct {
+        const wchar_t* file;
+        VersionStringKey key;
+    } cases[] = {
         // No version resource at all.
         {L"no_version.dll", VersionStringKey::CompanyName},
         {L"no_version.dll", VersionStringKey::FileDescription},
@@ -101,7 +107,12 @@ TEST(VersionInfo, OnlyTheFirstTranslationPairIsUsed) {
 }
 
 TEST(VersionInfo, FixedInformationIsFoundOnlyWhereTheFileHasIt) {
-    const struct { const wchar_t* file; bool found; DWORD ms; DWORD ls; } cases[] = {
+    const struct {
+        const wchar_t* file;
+        bool found;
+        DWORD ms;
+        DWORD ls;
+    } cases[] = {
         {L"no_version.dll", false, 0, 0},
         {L"missing.dll", false, 0, 0},
         // A resource whose fixed part has length 0: nothing to copy.

@@ -32,8 +32,9 @@ TEST(Win32ProcessServices, RealFailureReportCarriesTheSystemsOwnText) {
     options.programCommandLine = L"pixmode-no-such-program-here.exe";
     RunProgramAndRestore(options, CommandLineState{}, services);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, FormatResString(IDS_RUN_FAILED, {L"pixmode-no-such-program-here.exe",
-                                                                        processes.SystemErrorText(ERROR_FILE_NOT_FOUND)}));
+    EXPECT_EQ(messages.shown[0].text,
+              FormatResString(IDS_RUN_FAILED,
+                              {L"pixmode-no-such-program-here.exe", processes.SystemErrorText(ERROR_FILE_NOT_FOUND)}));
     // No saved mode: the display is left alone.
     EXPECT_TRUE(display.calls.empty());
 }

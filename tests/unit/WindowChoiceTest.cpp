@@ -80,10 +80,9 @@ TEST(ChooseWindow, TieShowsTheWholeListInTheFrameworkBox) {
     second.exStyle = 0x10101;
     EXPECT_EQ(ChooseWindow({first.handle, second.handle}, true, rig.services), nullptr);
     ASSERT_EQ(rig.messages.shown.size(), 1u);
-    EXPECT_EQ(rig.messages.shown[0].text,
-              kListIntro + kUndecided + kListHelp +
-                  WindowLine({L"0", L"Main", L"MainClass", L"14cf0000", L"100"}) +
-                  WindowLine({L"1", L"", L"Other", L"16cf0000", L"10101"}));
+    EXPECT_EQ(rig.messages.shown[0].text, kListIntro + kUndecided + kListHelp +
+                                              WindowLine({L"0", L"Main", L"MainClass", L"14cf0000", L"100"}) +
+                                              WindowLine({L"1", L"", L"Other", L"16cf0000", L"10101"}));
     EXPECT_EQ(rig.messages.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_FALSE(rig.messages.shown[0].plain);
     EXPECT_EQ(FrameworkBoxStyle(rig.messages.shown[0].type) & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));

@@ -12,9 +12,7 @@ DEVMODEW EmptyMode() {
     return mode;
 }
 
-const wchar_t* DeviceOrNull(const std::wstring& device) {
-    return device.empty() ? nullptr : device.c_str();
-}
+const wchar_t* DeviceOrNull(const std::wstring& device) { return device.empty() ? nullptr : device.c_str(); }
 
 void AddMode(JsonLine& line, const DEVMODEW& mode) {
     line.Add("width", static_cast<std::int64_t>(mode.dmPelsWidth))

@@ -108,7 +108,7 @@ bool SelectListViewRow(HWND list, int row) {
     request.state = row < 0 ? 0 : LVIS_SELECTED | LVIS_FOCUSED;
     LRESULT ok = 0;
     return buffer.Write(0, &request, sizeof(request)) &&
-           SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(buffer.Address()), &ok) &&
+           SendWithTimeout(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.Address()),
+                           &ok) &&
            ok != FALSE;
 }

@@ -7,9 +7,8 @@
 class CProcessHandle {
 public:
     explicit CProcessHandle(DWORD processId)
-        : m_hProcess(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
-                                  PROCESS_QUERY_INFORMATION,
-                              FALSE, processId)) {}
+        : m_hProcess(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION,
+                                 FALSE, processId)) {}
     ~CProcessHandle() {
         if (m_hProcess != nullptr) CloseHandle(m_hProcess);
     }
@@ -38,13 +37,11 @@ public:
     // offset and size stay inside the buffer, or nothing is copied.
     bool Write(std::size_t offset, const void* data, std::size_t size) const {
         if (offset > m_nSize || size > m_nSize - offset) return false;
-        return WriteProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size,
-                                  nullptr) != FALSE;
+        return WriteProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size, nullptr) != FALSE;
     }
     bool Read(std::size_t offset, void* data, std::size_t size) const {
         if (offset > m_nSize || size > m_nSize - offset) return false;
-        return ReadProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size,
-                                 nullptr) != FALSE;
+        return ReadProcessMemory(m_hProcess, static_cast<char*>(m_pAddress) + offset, data, size, nullptr) != FALSE;
     }
 
 private:

@@ -20,8 +20,8 @@ std::wstring ClassName(HWND window) {
 
 bool SendWithTimeout(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     DWORD_PTR answer = 0;
-    const LRESULT sent = SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
-                                             kSendTimeoutMs, &answer);
+    const LRESULT sent =
+        SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &answer);
     if (result != nullptr) *result = static_cast<LRESULT>(answer);
     return sent != 0;
 }
@@ -31,8 +31,7 @@ std::wstring WindowText(HWND window) {
     if (!SendWithTimeout(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     LRESULT copied = 0;
-    if (!SendWithTimeout(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                         &copied)) {
+    if (!SendWithTimeout(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), &copied)) {
         return {};
     }
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);

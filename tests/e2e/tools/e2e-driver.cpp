@@ -51,9 +51,7 @@ int Fail(const wchar_t* reason) {
     return kFailed;
 }
 
-std::int64_t Handle(HWND window) {
-    return static_cast<std::int64_t>(reinterpret_cast<ULONG_PTR>(window));
-}
+std::int64_t Handle(HWND window) { return static_cast<std::int64_t>(reinterpret_cast<ULONG_PTR>(window)); }
 
 void PrintWindow(const WindowFacts& facts) {
     JsonLine()
@@ -122,9 +120,7 @@ int Children(const CArguments& args) {
     return 0;
 }
 
-HWND Control(const CArguments& args) {
-    return GetDlgItem(args.Window(), static_cast<int>(args.Number(L"--id", 0)));
-}
+HWND Control(const CArguments& args) { return GetDlgItem(args.Window(), static_cast<int>(args.Number(L"--id", 0))); }
 
 int ReadControl(const CArguments& args) {
     HWND control = Control(args);
@@ -266,8 +262,8 @@ int SelectItem(const CArguments& args) {
         return Fail(L"no such item");
     }
     const int id = GetDlgCtrlID(combo);
-    if (!SendWithTimeout(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(combo), nullptr)) {
+    if (!SendWithTimeout(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo),
+                         nullptr)) {
         return Fail(L"the dialog did not answer");
     }
     JsonLine().Add("selected", index).Print();
@@ -279,8 +275,7 @@ int ComboItems(const CArguments& args) {
     if (combo == nullptr) return Fail(L"no such control");
     LRESULT count = 0;
     LRESULT selection = CB_ERR;
-    if (!SendWithTimeout(combo, CB_GETCOUNT, 0, 0, &count) ||
-        !SendWithTimeout(combo, CB_GETCURSEL, 0, 0, &selection)) {
+    if (!SendWithTimeout(combo, CB_GETCOUNT, 0, 0, &count) || !SendWithTimeout(combo, CB_GETCURSEL, 0, 0, &selection)) {
         return Fail(L"the combo box did not answer");
     }
     std::vector<std::wstring> items;
@@ -288,8 +283,7 @@ int ComboItems(const CArguments& args) {
         LRESULT length = 0;
         if (!SendWithTimeout(combo, CB_GETLBTEXTLEN, i, 0, &length) || length < 0) return Fail(L"bad item");
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        if (!SendWithTimeout(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()), &length) ||
-            length < 0) {
+        if (!SendWithTimeout(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()), &length) || length < 0) {
             return Fail(L"bad item");
         }
         text.resize(static_cast<size_t>(length));

@@ -21,8 +21,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hInstance = instance;
     windowClass.lpszClassName = L"PixmodeTestKeeper";
     if (RegisterClassW(&windowClass) == 0) return 1;
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                  nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -83,7 +83,8 @@ std::vector<Action> ParseScript(const std::wstring& text) {
     for (const std::wstring& item : Split(text, L',')) {
         const size_t at = item.find(L'@');
         const std::wstring name = item.substr(0, at);
-        const UINT delay = at == std::wstring::npos ? 0 : static_cast<UINT>(wcstoul(item.c_str() + at + 1, nullptr, 10));
+        const UINT delay =
+            at == std::wstring::npos ? 0 : static_cast<UINT>(wcstoul(item.c_str() + at + 1, nullptr, 10));
         actions.push_back({name, delay});
     }
     return actions;
@@ -262,8 +263,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     state.main = CreateTopLevel(state.settings.className.c_str(), state.settings.title, WS_OVERLAPPEDWINDOW, 0, 0);
     if (state.main == nullptr) return 90;
     for (int i = 0; i < state.settings.extra; ++i) {
-        const HWND extra = CreateTopLevel(kOtherClass, state.settings.title + L" extra " + std::to_wstring(i),
-                                          WS_OVERLAPPEDWINDOW, state.settings.tool ? WS_EX_TOOLWINDOW : 0, 20 * (i + 1));
+        const HWND extra =
+            CreateTopLevel(kOtherClass, state.settings.title + L" extra " + std::to_wstring(i), WS_OVERLAPPEDWINDOW,
+                           state.settings.tool ? WS_EX_TOOLWINDOW : 0, 20 * (i + 1));
         ShowWindow(extra, SW_SHOWNOACTIVATE);
     }
     if (!state.settings.hidden) Bring(state.main);

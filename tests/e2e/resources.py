@@ -6,17 +6,22 @@ from pathlib import Path
 RES = Path(__file__).resolve().parents[2] / "res"
 
 _DEFINE = re.compile(r"^\s*#define\s+(\w+)\s+(\d+)\s*$")
+_INCLUDE = re.compile(r'^\s*#include\s+"([^"]+)"')
 _ENTRY = re.compile(r'^\s*(\w+)\s*,?\s*"((?:[^"]|"")*)"\s*$')
 _ESCAPES = {"n": "\n", "t": "\t", "\\": "\\", '"': '"'}
 _PLACEHOLDER = re.compile(r"%([1-9]|[dsux])")
 
 
-def _read_ids():
+def _read_ids(header=RES / "resource.h"):
+    """The ids a header defines, with those of the project headers it includes (the framework's own)."""
     ids = {}
-    for line in (RES / "resource.h").read_text(encoding="utf-8").splitlines():
+    for line in header.read_text(encoding="utf-8").splitlines():
         match = _DEFINE.match(line)
         if match:
             ids[match.group(1)] = int(match.group(2))
+        included = _INCLUDE.match(line)
+        if included:
+            ids.update(_read_ids(RES.parent / included.group(1)))
     return ids
 
 

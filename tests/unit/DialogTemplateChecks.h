@@ -34,6 +34,23 @@ struct ExpectedControl {
     DWORD styles;         // further styles the user relies on
 };
 
+// The program's British English template id, read from the test program's own resources.
+inline DialogTemplate BritishTemplate(int id) {
+    const auto dialog = ReadDialogTemplate(id, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK));
+    if (!dialog) ADD_FAILURE() << "no template " << id;
+    return dialog.value_or(DialogTemplate{});
+}
+
+// A modal frame with a caption and system menu in the dialog font, and none of the forbidden styles.
+inline void ExpectModalFrame(const DialogTemplate& dialog, const std::wstring& caption, DWORD forbidden) {
+    EXPECT_EQ(dialog.caption, caption);
+    EXPECT_EQ(dialog.typeface, L"MS Shell Dlg");
+    EXPECT_EQ(dialog.pointSize, 8);
+    const DWORD required = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    EXPECT_EQ(dialog.style & required, required);
+    EXPECT_EQ(dialog.style & forbidden, 0u);
+}
+
 // Without an id the template holds 0xFFFF or 0xFFFFFFFF: both are -1 as a short.
 inline int IdOf(const DialogItem& item) { return static_cast<short>(item.id); }
 

@@ -1,31 +1,19 @@
 // Template 102 as the user meets it: the controls the dialog's code drives, their labels,
 // mnemonics, tab order and the rotation group.
-#include <algorithm>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "res/resource.h"
 #include "unit/DialogTemplateChecks.h"
 
 namespace {
-
-DialogTemplate MainTemplate() {
-    const auto dialog = ReadDialogTemplate(IDD_PIXMODE, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK));
-    if (!dialog) ADD_FAILURE() << "no template 102";
-    return dialog.value_or(DialogTemplate{});
-}
-
+DialogTemplate MainTemplate() { return BritishTemplate(IDD_PIXMODE); }
 }  // namespace
 
 TEST(MainDialogTemplate, HasItsCaptionFontAndFrame) {
-    const DialogTemplate dialog = MainTemplate();
-    EXPECT_EQ(dialog.caption, L"Pixmode");
-    EXPECT_EQ(dialog.typeface, L"MS Shell Dlg");
-    EXPECT_EQ(dialog.pointSize, 8);
-    const DWORD required = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    EXPECT_EQ(dialog.style & required, required);
-    EXPECT_EQ(dialog.style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    ExpectModalFrame(MainTemplate(), L"Pixmode", WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
 }
 
 TEST(MainDialogTemplate, HoldsEveryControlTheCodeDrivesAndTheLabels) {

@@ -14,7 +14,7 @@ cd "$root"
 runs=${1:-21}
 
 "$root/scripts/build.sh" windows-x86 windows-x64
-build=$root/build/windows-x64
+build=$root/build/windows-x86
 
 if [[ -n ${PIXMODE_RIG_DIR:-} ]]; then
   rundir=$PIXMODE_RIG_DIR

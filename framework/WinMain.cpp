@@ -3,15 +3,6 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-
-// The library's default handler for an unhandled exception writes the exception's demangled type
-// to the console: a window program has none, and it drags the whole demangler and the formatted
-// printing into the executable (about a fifth of the 32-bit file). This program just ends.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);

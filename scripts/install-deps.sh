@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing Pixmode needs.
-# Safe to run again: apt is only called when a package is missing.
+# Installs the Debian 12 packages that building and testing Pixmode needs, 32-bit Wine included
+# (the release is a 32-bit program). Safe to run again: apt is only called when a package is
+# missing, so on a ready machine this does nothing.
 set -euo pipefail
 
 packages=(
@@ -14,24 +15,92 @@ packages=(
   python3 python3-pytest
   file procps git clang-format
 )
+# 32-bit Wine, and the X extension libraries it only recommends: without them a 32-bit program
+# sees just the current display mode and every change is refused.
+packages_i386=(
+  wine32 libxrandr2 libxinerama1 libxcursor1 libxi6 libxcomposite1 libxxf86vm1 libxrender1 libxfixes3
+)
+
+log() { echo "install-deps: $*"; }
 
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg -s "$package" >/dev/null 2>&1; then
-    missing+=("$package")
-  fi
+  dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+missing_i386=()
+for package in "${packages_i386[@]}"; do
+  dpkg -s "$package:i386" >/dev/null 2>&1 || missing_i386+=("$package:i386")
 done
 
-if ((${#missing[@]} == 0)); then
+if ((${#missing[@]} + ${#missing_i386[@]} == 0)); then
   exit 0
 fi
 
 if [[ $(id -u) -ne 0 ]]; then
-  echo "install-deps: missing packages: ${missing[*]} (run this script as root to install them)" >&2
+  echo "install-deps: missing packages: ${missing[*]} ${missing_i386[*]} (run this script as root to install them)" >&2
   exit 1
 fi
 
-echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+apt_install() { apt-get install -y -qq --no-install-recommends "$@" </dev/null; }
+# A suite whose index fails to download is ignored by apt; whether that matters shows at install.
+apt_update() { apt-get update -qq </dev/null || log "apt-get update reported a failed download (see above)"; }
+
+if ((${#missing[@]} > 0)); then
+  log "installing ${missing[*]}"
+  apt_update
+  apt_install "${missing[@]}"
+fi
+
+if ((${#missing_i386[@]} == 0)); then
+  exit 0
+fi
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  log "adding the i386 architecture to dpkg"
+  dpkg --add-architecture i386
+fi
+apt_update
+log "installing ${missing_i386[*]}"
+if apt_install "${missing_i386[@]}"; then
+  exit 0
+fi
+log "the plain install was refused; installing with the libraries Wine shares between architectures set to one version"
+
+# The plain install was refused. Seen on Debian 12: the security suite's i386 index fails to
+# download, so the i386 libraries come from the main suite at other versions than the installed
+# amd64 ones, and a "Multi-Arch: same" package must have one version for both architectures.
+# Take i386 packages from the main suite only, and give each such package of Wine's dependency
+# closure that is installed for amd64 the i386 version on both architectures.
+sources=/etc/apt/sources.list.d/debian.sources
+if [[ -f $sources ]] && ! awk -v RS= '/Suites:[^\n]*-security/ && /Architectures:/ {found = 1} END {exit !found}' "$sources"; then
+  log "limiting the security suite in $sources to amd64 (its i386 index does not match the main suite)"
+  awk -v RS= -v ORS='\n\n' '/Suites:[^\n]*-security/ && !/Architectures:/ {$0 = $0 "\nArchitectures: amd64"} {print}' \
+    "$sources" >"$sources.new"
+  mv "$sources.new" "$sources"
+  apt_update
+fi
+
+closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks \
+  --no-replaces --no-enhances "${missing_i386[@]}" 2>/dev/null | grep -v '^ ' | grep ':i386$' | sort -u)
+pins=()
+# shellcheck disable=SC2086
+while read -r name version multiarch; do
+  [[ $multiarch == same ]] || continue
+  installed=$(dpkg-query -W -f='${Status} ${Version}' "$name:amd64" 2>/dev/null || true)
+  [[ $installed == "install ok installed "* ]] || continue
+  if [[ ${installed##* } != "$version" ]]; then
+    log "$name: amd64 ${installed##* } -> $version, the i386 version"
+  fi
+  pins+=("$name:amd64=$version" "$name:i386=$version")
+done < <(apt-cache show --no-all-versions $closure 2>/dev/null | awk '
+  /^Package:/ {if (name != "") print name, version, multiarch; name = $2; version = ""; multiarch = "no"}
+  /^Version:/ {version = $2}
+  /^Multi-Arch:/ {multiarch = $2}
+  END {if (name != "") print name, version, multiarch}')
+
+plan=$(apt-get install -s -y --no-install-recommends --allow-downgrades "${missing_i386[@]}" "${pins[@]}" </dev/null || true)
+while read -r removed; do
+  log "removing $removed: it depends on an exact version of a library set to the i386 version"
+done < <(awk '/^Remv/ {print $2}' <<<"$plan")
+apt_install --allow-downgrades "${missing_i386[@]}" "${pins[@]}"

@@ -7,7 +7,8 @@
 # Usage: start.sh RUNDIR [DISPLAY_NUMBER]
 # Environment:
 #   PIXMODE_RIG_DISPLAY  display number to use (default: the first free one from 120 on)
-#   PIXMODE_BUILD_DIR    folder holding keeper.exe and e2e-driver.exe (default build/windows-x64)
+#   PIXMODE_BUILD_DIR    folder holding keeper.exe and e2e-driver.exe (default build/windows-x86,
+#                        the release; its helpers must have the bitness of the program under test)
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -15,7 +16,7 @@ root=$(cd "$here/../.." && pwd)
 
 rundir=${1:?usage: start.sh RUNDIR [DISPLAY_NUMBER]}
 requested_display=${2:-${PIXMODE_RIG_DISPLAY:-}}
-build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x64}
+build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x86}
 
 mkdir -p "$rundir"
 rundir=$(cd "$rundir" && pwd)
@@ -25,7 +26,7 @@ if [[ -e $rundir/env ]]; then
 fi
 for tool in keeper.exe e2e-driver.exe; do
   if [[ ! -f $build_dir/$tool ]]; then
-    echo "start: $build_dir/$tool is missing; build the windows-x64 preset first" >&2
+    echo "start: $build_dir/$tool is missing; build the preset of that folder first" >&2
     exit 1
   fi
 done

@@ -12,7 +12,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 SCRIPTS = ROOT / "scripts" / "rig"
-DEFAULT_BUILD_DIR = ROOT / "build" / "windows-x64"
+# The release; PIXMODE_BUILD_DIR=build/windows-x64 runs the tests against the 64-bit build.
+DEFAULT_BUILD_DIR = ROOT / "build" / "windows-x86"
 
 
 def read_env_file(path):

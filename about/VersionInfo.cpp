@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/ModulePath.h"
+#include "framework/SystemLibrary.h"
 
 namespace {
 
@@ -21,28 +22,58 @@ std::wstring FourHexDigits(WORD value) {
     return text;
 }
 
+// The version service's three functions. The service's DLL is not one that Windows always takes from
+// its system folder, so it is loaded from there by name instead of imported.
+class VersionLibrary {
+public:
+    VersionLibrary()
+        : m_library(L"version.dll"),
+          m_getSize(m_library.Find<GetSizeFunction>("GetFileVersionInfoSizeW")),
+          m_getInfo(m_library.Find<GetInfoFunction>("GetFileVersionInfoW")),
+          m_query(m_library.Find<QueryFunction>("VerQueryValueW")) {}
+
+    // Without the library a file reads as one without a version resource.
+    std::vector<BYTE> Read(const std::wstring& path) const {
+        if (m_getSize == nullptr || m_getInfo == nullptr) return {};
+        DWORD ignored = 0;
+        const DWORD size = m_getSize(path.c_str(), &ignored);
+        if (size == 0) return {};
+        std::vector<BYTE> data(size);
+        if (!m_getInfo(path.c_str(), 0, size, data.data())) return {};
+        return data;
+    }
+
+    const void* Query(const std::vector<BYTE>& data, const std::wstring& block, UINT& length) const {
+        void* value = nullptr;
+        if (m_query == nullptr || !m_query(data.data(), block.c_str(), &value, &length)) return nullptr;
+        return value;
+    }
+
+private:
+    using GetSizeFunction = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
+    using GetInfoFunction = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
+    using QueryFunction = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
+
+    SystemLibrary m_library;
+    GetSizeFunction m_getSize;
+    GetInfoFunction m_getInfo;
+    QueryFunction m_query;
+};
+
 // The whole version resource of one file, owned for the length of one query.
 class VersionData {
 public:
-    explicit VersionData(const std::wstring& path) {
-        DWORD ignored = 0;
-        const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-        if (size == 0) return;
-        std::vector<BYTE> data(size);
-        if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return;
-        m_data = std::move(data);
-    }
+    explicit VersionData(const std::wstring& path) : m_data(m_library.Read(path)) {}
 
     // The value of a block; null when the resource or the block is missing.
     const void* Query(const std::wstring& block, UINT& length) {
         length = 0;
         if (m_data.empty()) return nullptr;
-        void* value = nullptr;
-        if (!VerQueryValueW(m_data.data(), block.c_str(), &value, &length)) return nullptr;
-        return value;
+        return m_library.Query(m_data, block, length);
     }
 
 private:
+    VersionLibrary m_library;
     std::vector<BYTE> m_data;
 };
 

@@ -45,13 +45,14 @@ fi
   wine "$build/bench/bench_mode_list.exe" </dev/null
 ) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
 
-# (d) Sizes and imports. The system's own DLLs are the ones every Windows installation has.
-system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|version|msvcrt|api-ms-win-.*)\.dll$'
+# (d) Sizes and imports. Allowed: the DLLs Windows always takes from its system folder, and the
+# common controls that the manifest binds.
+system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|msvcrt)\.dll$'
 for preset in windows-x86 windows-x64; do
   exe=$root/build/$preset/pixmode.exe
   size=$(stat -c %s "$exe")
   dlls=$(objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
   others=$(for dll in $dlls; do [[ $dll =~ $system_dlls ]] || echo -n "$dll "; done)
-  printf '(d) %s pixmode.exe: %d bytes (%d KB); imports: %s; beyond the system'"'"'s: %s\n' \
+  printf '(d) %s pixmode.exe: %d bytes (%d KB); imports: %s; others: %s\n' \
     "$preset" "$size" $(((size + 1023) / 1024)) "$dlls" "${others:-none}"
 done

@@ -1,9 +1,11 @@
 // The framework's entry point: run the application object's InitInstance and end.
 #include "framework/WinApp.h"
+#include "framework/SystemLibrary.h"
 
 #include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    RestrictDllSearchToSystemFolder();
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_WIN95_CLASSES | ICC_LINK_CLASS;

@@ -102,6 +102,7 @@ class PixmodeRunner:
     def __init__(self, rig):
         self.rig = rig
         self.exe = Path(os.environ.get("PIXMODE_EXE") or rig.build_dir / "pixmode.exe")
+        self.cwd = None  # the current folder of the runs; the test's own when None
         self.started = []
 
     def run(self, *args, timeout=30):
@@ -114,7 +115,7 @@ class PixmodeRunner:
 
     def start(self, *args):
         """Starts without waiting; returns the Popen (its pid is the Windows process's)."""
-        process = self.rig.start_wine(self.exe, *args)
+        process = self.rig.start_wine(self.exe, *args, cwd=self.cwd)
         self.started.append(process)
         return process
 

@@ -66,9 +66,10 @@ class Rig:
                               stdin=subprocess.DEVNULL, capture_output=True, text=True,
                               encoding="utf-8", errors="replace", timeout=timeout, check=check)
 
-    def start_wine(self, program, *args):
-        """Starts a Windows program without waiting. Under Wine the pid is the program's own."""
-        return subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env,
+    def start_wine(self, program, *args, cwd=None):
+        """Starts a Windows program without waiting, in the folder cwd (a Unix path) if given.
+        Under Wine the pid is the program's own."""
+        return subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env, cwd=cwd,
                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 

@@ -1,0 +1,143 @@
+"""A DLL named like a system library, dropped beside the program or into the current folder, is
+never used by it. Wine loads its own copy of a system DLL by default; told to take the DLL beside
+the program first ("version=n,b"), it searches as Windows does. The planted version.dll logs each
+program that loads it, and each call of its functions with the module that made it, to
+planted.log beside itself.
+
+Wine's own user32 imports version.dll and may ask it for a file's version size; Windows' user32
+does neither. So under Wine the planted file is loaded into every program started from its
+folder, before the program runs, and Wine's user32 may call it. What the tests hold the program
+to is that its own code never calls it (on Windows, it is not even loaded)."""
+import shutil
+import time
+from pathlib import Path
+
+import pytest
+
+import xrandr
+from driver import IDCANCEL, IDOK
+from resources import ID, text
+
+ABOUT_BUTTON, SHORTCUT, BROWSE = ID["IDC_ABOUT_BUTTON"], ID["IDC_SHORTCUT"], ID["IDC_BROWSE"]
+DESCRIPTION, VERSION = ID["IDC_ABOUT_DESCRIPTION"], ID["IDC_ABOUT_VERSION"]
+FILE_VERSION = "562980018192384"  # 2.7.0.0 as one 64-bit number
+
+
+def windows_path(path):
+    """The path as Wine's programs see it: the Unix root is drive Z."""
+    return "Z:" + str(path).replace("/", "\\")
+
+
+class Planted:
+    """A copy of the program, its updater and help page in a folder with a planted version.dll,
+    run from another folder that has one too."""
+
+    def __init__(self, rig, program, folder):
+        self.rig = rig
+        self.program_folder = folder / "Downloads"
+        self.current_folder = folder / "Documents"
+        for where in (self.program_folder, self.current_folder):
+            where.mkdir()
+            shutil.copy(rig.build_dir / "planted" / "version.dll", where / "version.dll")
+        shutil.copy(program, self.program_folder / "pixmode.exe")
+        for name in ("Marrowick.exe", "readme.html"):
+            shutil.copy(rig.build_dir / name, self.program_folder / name)
+        self.updater_log = folder / "updater starts.txt"
+
+    def events(self, program):
+        """What the planted DLLs logged in one program of the program folder, in order: "load",
+        or a function's name and the module that called it."""
+        path = windows_path(self.program_folder / program)
+        lines = []
+        for where in (self.program_folder, self.current_folder):
+            if (where / "planted.log").exists():
+                lines += (where / "planted.log").read_text(encoding="utf-8").splitlines()
+        fields = [line.split("\t") for line in lines]
+        return [(event, *rest) for event, loader, *rest in fields if loader == path]
+
+    def calls_from(self, program):
+        """The planted functions that the program's own code called."""
+        path = windows_path(self.program_folder / program)
+        return [event for event, *caller in self.events(program) if caller == [path]]
+
+    def run_beside(self, tool, *args):
+        """Copies a tool of the build into the program folder and runs it there to its end."""
+        name = Path(tool).name
+        shutil.copy(self.rig.build_dir / tool, self.program_folder / name)
+        self.rig.wine(self.program_folder / name, *args, timeout=30)
+        return name
+
+    def updater_starts(self, count, timeout=15.0):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            lines = self.updater_log.read_text(encoding="utf-8").splitlines() if self.updater_log.exists() else []
+            if len(lines) >= count:
+                return lines
+            time.sleep(0.2)
+        pytest.fail(f"the updater was started {len(lines)} times, not {count}")
+
+
+@pytest.fixture
+def planted(rig, pixmode, tmp_path):
+    setting = rig.env["WINEDLLOVERRIDES"]
+    rig.env["WINEDLLOVERRIDES"] = setting + ";version=n,b"
+    folders = Planted(rig, pixmode.exe, tmp_path)
+    rig.env["PIXMODE_UPDATER_LOG"] = windows_path(folders.updater_log)
+    pixmode.exe = folders.program_folder / "pixmode.exe"
+    pixmode.cwd = folders.current_folder
+    yield folders
+    rig.env["WINEDLLOVERRIDES"] = setting
+    rig.env.pop("PIXMODE_UPDATER_LOG")
+
+
+def loaded_at_most_once(planted, program):
+    # Once under Wine, where its own user32 imports version.dll; never on Windows.
+    return [event for event, *_ in planted.events(program)].count("load") <= 1
+
+
+def test_a_program_that_imports_the_version_library_runs_the_planted_one(planted):
+    # The rig searches as Windows does: an import of version.dll finds the planted file first.
+    user = planted.run_beside("planted/version_user.exe")
+    assert planted.calls_from(user) == ["GetFileVersionInfoSizeW"]
+
+
+def test_a_command_line_switch_uses_no_planted_dll(rig, pixmode, planted):
+    assert pixmode.run("-Q", "-H800", "-V600") == 0
+    assert xrandr.primary_mode(rig.env).size == (800, 600)
+    assert planted.calls_from("pixmode.exe") == []
+    assert loaded_at_most_once(planted, "pixmode.exe")
+
+
+def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version(driver, pixmode, planted):
+    process = pixmode.start()
+    main = driver.wait_window(cls="#32770", title="Pixmode", timeout=30)
+    assert main is not None, "the main dialog did not open"
+    # The updater got the version from the real version library.
+    program = windows_path(planted.program_folder / "pixmode.exe")
+    assert planted.updater_starts(1) == [f"{program} 0 {FILE_VERSION} 1"]
+
+    driver.press(main["hwnd"], ABOUT_BUTTON)
+    about = driver.wait_window(cls="#32770", title="About", timeout=10)
+    assert about is not None, "the about box did not open"
+    assert driver.control(about["hwnd"], VERSION)["text"] == "2.7.0.0"
+    assert driver.control(about["hwnd"], DESCRIPTION)["text"] == "Pixmode Display Resolution Switching Application"
+    driver.click(about["hwnd"], IDOK)
+    assert driver.wait_gone(about["hwnd"], timeout=10)
+
+    driver.press(main["hwnd"], SHORTCUT)
+    shortcut = driver.wait_window(cls="#32770", title="Create Pixmode Shortcut", timeout=20)
+    assert shortcut is not None, "the shortcut dialog did not open"
+    driver.press(shortcut["hwnd"], BROWSE)
+    files = driver.wait_window(cls="#32770", title=text("IDS_SHORTCUT_BROWSE_TITLE"), timeout=20)
+    assert files is not None, "the file dialog did not open"
+    driver.click(files["hwnd"], IDCANCEL)
+    assert driver.wait_gone(files["hwnd"], timeout=20)
+    driver.click(shortcut["hwnd"], IDCANCEL)
+    assert driver.wait_gone(shortcut["hwnd"], timeout=20)
+
+    driver.click(main["hwnd"], IDCANCEL)
+    assert driver.wait_gone(main["hwnd"], timeout=10)
+    process.wait(timeout=20)
+    for program in ("pixmode.exe", "Marrowick.exe"):
+        assert planted.calls_from(program) == [], program
+        assert loaded_at_most_once(planted, program), program

@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds the given CMake presets (default: windows-x86, the release).
-# Usage: build.sh [PRESET...]     Environment: PIXMODE_JOBS (default 2)
+# Configures and builds CMake presets, each whole or only the targets named after a colon.
+# Usage: build.sh [PRESET[:TARGET,...]...]   (default: windows-x86, the release)
+#   e.g. build.sh windows-x86 windows-x64:pixmode_tests
+# Environment: PIXMODE_JOBS (default 2)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 (($# > 0)) || set -- windows-x86
-for preset in "$@"; do
+for request in "$@"; do
+  preset=${request%%:*}
+  targets=()
+  if [[ $request == *:* ]]; then
+    IFS=, read -r -a names <<<"${request#*:}"
+    for name in "${names[@]}"; do targets+=(--target "$name"); done
+  fi
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "${PIXMODE_JOBS:-2}"
+  cmake --build --preset "$preset" -j "${PIXMODE_JOBS:-2}" "${targets[@]}"
 done

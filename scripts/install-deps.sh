@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Pixmode needs, 32-bit Wine included
-# (the release is a 32-bit program). Safe to run again: apt is only called when a package is
-# missing, so on a ready machine this does nothing.
+# (the release is a 32-bit program); with the argument "build", only what building needs.
+# Safe to run again: apt is only called when a package is missing, so on a ready machine this
+# does nothing.
+# Usage: install-deps.sh [build]
 set -euo pipefail
 
-packages=(
+build_packages=(
   cmake ninja-build
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  googletest
+  googletest git
+)
+packages=(
+  "${build_packages[@]}"
   wine wine64
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils
   openbox imagemagick
   liblnk-utils libimage-exiftool-perl
-  python3 python3-pytest
-  file procps git clang-format
+  python3 python3-pytest python3-pytest-xdist
+  file procps clang-format
 )
 # 32-bit Wine, and the X extension libraries it only recommends: without them a 32-bit program
 # sees just the current display mode and every change is refused.
@@ -22,6 +27,11 @@ packages_i386=(
 )
 
 log() { echo "install-deps: $*"; }
+
+if [[ ${1:-} == build ]]; then
+  packages=("${build_packages[@]}")
+  packages_i386=()
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -16,6 +16,11 @@ SCRIPTS = ROOT / "scripts" / "rig"
 DEFAULT_BUILD_DIR = ROOT / "build" / "windows-x86"
 
 
+def windows_path(path):
+    """The path as Wine's programs see it: the Unix root is drive Z."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
 def read_env_file(path):
     """Parses the 'export NAME=value' lines that start.sh writes."""
     env = {}

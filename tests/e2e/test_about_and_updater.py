@@ -7,17 +7,13 @@ import pytest
 
 from driver import IDCANCEL, IDOK
 from resources import ID
+from rig import windows_path
 
 ABOUT_BUTTON = ID["IDC_ABOUT_BUTTON"]
 EMAIL_LINK, WEB_LINK, UPDATES_LINK = ID["IDC_ABOUT_EMAIL"], ID["IDC_ABOUT_WEB"], ID["IDC_ABOUT_UPDATES"]
 DESCRIPTION, VERSION, COPYRIGHT = ID["IDC_ABOUT_DESCRIPTION"], ID["IDC_ABOUT_VERSION"], ID["IDC_ABOUT_COPYRIGHT"]
 FILE_VERSION = "562980018192384"  # 2.7.0.0 as one 64-bit number
 UPDATER_CAPTION = "Pixmode Updater"
-
-
-def windows_path(path):
-    """The path as Wine's programs see it: the Unix root is drive Z."""
-    return "Z:" + str(path).replace("/", "\\")
 
 
 @pytest.fixture

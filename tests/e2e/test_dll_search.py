@@ -9,7 +9,6 @@ does neither. So under Wine the planted file is loaded into every program starte
 folder, before the program runs, and Wine's user32 may call it. What the tests hold the program
 to is that its own code never calls it (on Windows, it is not even loaded)."""
 import shutil
-import time
 from pathlib import Path
 
 import pytest
@@ -17,15 +16,11 @@ import pytest
 import xrandr
 from driver import IDCANCEL, IDOK
 from resources import ID, text
+from rig import windows_path
+from test_about_and_updater import FILE_VERSION, updater_starts
 
 ABOUT_BUTTON, SHORTCUT, BROWSE = ID["IDC_ABOUT_BUTTON"], ID["IDC_SHORTCUT"], ID["IDC_BROWSE"]
 DESCRIPTION, VERSION = ID["IDC_ABOUT_DESCRIPTION"], ID["IDC_ABOUT_VERSION"]
-FILE_VERSION = "562980018192384"  # 2.7.0.0 as one 64-bit number
-
-
-def windows_path(path):
-    """The path as Wine's programs see it: the Unix root is drive Z."""
-    return "Z:" + str(path).replace("/", "\\")
 
 
 class Planted:
@@ -60,21 +55,17 @@ class Planted:
         path = windows_path(self.program_folder / program)
         return [event for event, *caller in self.events(program) if caller == [path]]
 
+    def loads(self, program):
+        """How often the planted DLLs were loaded into the program: once under Wine, whose own user32
+        imports version.dll; never on Windows."""
+        return [event for event, *_ in self.events(program)].count("load")
+
     def run_beside(self, tool, *args):
         """Copies a tool of the build into the program folder and runs it there to its end."""
         name = Path(tool).name
         shutil.copy(self.rig.build_dir / tool, self.program_folder / name)
         self.rig.wine(self.program_folder / name, *args, timeout=30)
         return name
-
-    def updater_starts(self, count, timeout=15.0):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            lines = self.updater_log.read_text(encoding="utf-8").splitlines() if self.updater_log.exists() else []
-            if len(lines) >= count:
-                return lines
-            time.sleep(0.2)
-        pytest.fail(f"the updater was started {len(lines)} times, not {count}")
 
 
 @pytest.fixture
@@ -90,11 +81,6 @@ def planted(rig, pixmode, tmp_path):
     rig.env.pop("PIXMODE_UPDATER_LOG")
 
 
-def loaded_at_most_once(planted, program):
-    # Once under Wine, where its own user32 imports version.dll; never on Windows.
-    return [event for event, *_ in planted.events(program)].count("load") <= 1
-
-
 def test_a_program_that_imports_the_version_library_runs_the_planted_one(planted):
     # The rig searches as Windows does: an import of version.dll finds the planted file first.
     user = planted.run_beside("planted/version_user.exe")
@@ -105,7 +91,7 @@ def test_a_command_line_switch_uses_no_planted_dll(rig, pixmode, planted):
     assert pixmode.run("-Q", "-H800", "-V600") == 0
     assert xrandr.primary_mode(rig.env).size == (800, 600)
     assert planted.calls_from("pixmode.exe") == []
-    assert loaded_at_most_once(planted, "pixmode.exe")
+    assert planted.loads("pixmode.exe") <= 1
 
 
 def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version(driver, pixmode, planted):
@@ -114,7 +100,7 @@ def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version
     assert main is not None, "the main dialog did not open"
     # The updater got the version from the real version library.
     program = windows_path(planted.program_folder / "pixmode.exe")
-    assert planted.updater_starts(1) == [f"{program} 0 {FILE_VERSION} 1"]
+    assert updater_starts(planted.updater_log, 1) == [f"{program} 0 {FILE_VERSION} 1"]
 
     driver.press(main["hwnd"], ABOUT_BUTTON)
     about = driver.wait_window(cls="#32770", title="About", timeout=10)
@@ -140,4 +126,4 @@ def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version
     process.wait(timeout=20)
     for program in ("pixmode.exe", "Marrowick.exe"):
         assert planted.calls_from(program) == [], program
-        assert loaded_at_most_once(planted, program), program
+        assert planted.loads(program) <= 1, program

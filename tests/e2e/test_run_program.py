@@ -8,13 +8,10 @@ import pytest
 import xrandr
 from driver import IDOK
 from resources import text
+from rig import windows_path
 
 ORIGINAL = (1024, 768)
 REQUESTED = (800, 600)
-
-
-def windows_path(path):
-    return "Z:" + str(path).replace("/", "\\")
 
 
 def wait_until(condition, timeout, step=0.1):

@@ -10,6 +10,7 @@ import resources
 import xrandr
 from driver import IDOK, Driver
 from resources import ID
+from rig import windows_path
 from test_run_program import wait_until
 
 # Buttons that open a modal window (Shortcut, and Create Shortcut when it fails) do not return
@@ -54,10 +55,6 @@ def read_link(path):
         if match and match.group(1) not in fields:
             fields[match.group(1)] = match.group(2)
     return fields
-
-
-def windows_path(path):
-    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
 
 
 def remove(path):

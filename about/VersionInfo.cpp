@@ -22,8 +22,8 @@ std::wstring FourHexDigits(WORD value) {
     return text;
 }
 
-// The version service's three functions. The service's DLL is not one that Windows always takes from
-// its system folder, so it is loaded from there by name instead of imported.
+// The version service's three functions. Its DLL is not one that Windows always takes from its
+// system folder, so it is loaded from there by full path instead of imported.
 class VersionLibrary {
 public:
     VersionLibrary()

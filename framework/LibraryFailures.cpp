@@ -1,11 +1,11 @@
 // The standard library's failure hooks, as this program needs them.
 //
 // The library's own versions build std::length_error and its kin, which carry their message in a
-// copy-on-write narrow string: linking them brings in both narrow string implementations, the
-// random device and the demangler, close to a third of the 32-bit file. Nothing in the program
-// looks at such an exception beyond catching everything where no exception may pass (the dialog
-// procedure and wWinMain), so one plain type of its own takes their place. Allocation failures keep
-// their standard types: the device list catches std::bad_alloc.
+// copy-on-write narrow string: linking them brings in both narrow string implementations and, with
+// them, the random device, over a quarter of the 32-bit file. Nothing in the program looks at such
+// an exception beyond catching everything where no exception may pass (the dialog procedure and
+// wWinMain), so one plain type of its own takes their place. Allocation failures keep their
+// standard types: the device list catches std::bad_alloc.
 #include <cstdlib>
 #include <new>
 

@@ -22,30 +22,31 @@ std::wstring FourHexDigits(WORD value) {
     return text;
 }
 
-// The version service's three functions. Its DLL is not one that Windows always takes from its
-// system folder, so it is loaded from there by full path instead of imported.
-class VersionLibrary {
+// The whole version resource of one file, owned for the length of one query. The version service's
+// DLL is not one that Windows always takes from its system folder, so it is loaded from there by
+// full path instead of imported; without it a file reads as one without a version resource.
+class VersionData {
 public:
-    VersionLibrary()
+    explicit VersionData(const std::wstring& path)
         : m_library(L"version.dll"),
           m_getSize(m_library.Find<GetSizeFunction>("GetFileVersionInfoSizeW")),
           m_getInfo(m_library.Find<GetInfoFunction>("GetFileVersionInfoW")),
-          m_query(m_library.Find<QueryFunction>("VerQueryValueW")) {}
-
-    // Without the library a file reads as one without a version resource.
-    std::vector<BYTE> Read(const std::wstring& path) const {
-        if (m_getSize == nullptr || m_getInfo == nullptr) return {};
+          m_query(m_library.Find<QueryFunction>("VerQueryValueW")) {
+        if (m_getSize == nullptr || m_getInfo == nullptr || m_query == nullptr) return;
         DWORD ignored = 0;
         const DWORD size = m_getSize(path.c_str(), &ignored);
-        if (size == 0) return {};
+        if (size == 0) return;
         std::vector<BYTE> data(size);
-        if (!m_getInfo(path.c_str(), 0, size, data.data())) return {};
-        return data;
+        if (!m_getInfo(path.c_str(), 0, size, data.data())) return;
+        m_data = std::move(data);
     }
 
-    const void* Query(const std::vector<BYTE>& data, const std::wstring& block, UINT& length) const {
+    // The value of a block; null when the resource or the block is missing.
+    const void* Query(const std::wstring& block, UINT& length) {
+        length = 0;
+        if (m_data.empty()) return nullptr;
         void* value = nullptr;
-        if (m_query == nullptr || !m_query(data.data(), block.c_str(), &value, &length)) return nullptr;
+        if (!m_query(m_data.data(), block.c_str(), &value, &length)) return nullptr;
         return value;
     }
 
@@ -58,22 +59,6 @@ private:
     GetSizeFunction m_getSize;
     GetInfoFunction m_getInfo;
     QueryFunction m_query;
-};
-
-// The whole version resource of one file, owned for the length of one query.
-class VersionData {
-public:
-    explicit VersionData(const std::wstring& path) : m_data(m_library.Read(path)) {}
-
-    // The value of a block; null when the resource or the block is missing.
-    const void* Query(const std::wstring& block, UINT& length) {
-        length = 0;
-        if (m_data.empty()) return nullptr;
-        return m_library.Query(m_data, block, length);
-    }
-
-private:
-    VersionLibrary m_library;
     std::vector<BYTE> m_data;
 };
 

@@ -4,8 +4,8 @@ Session: `rig` (the virtual display; started here, or reused when PIXMODE_RIG_DI
 folder of a rig started with scripts/rig/start.sh) and `driver` (e2e-driver.exe).
 Per test: every output's X mode is saved before and put back after each test that uses the
 rig (an output the test detached is attached again); `stored_modes` does the same for the
-adapters' stored (registry) modes; `pixmode` runs pixmode.exe of the build folder, the release by default (PIXMODE_EXE
-overrides it) and ends any run a test leaves behind.
+adapters' stored (registry) modes; `pixmode` runs pixmode.exe of the build folder, the release
+by default (PIXMODE_EXE overrides it), and ends any run a test leaves behind.
 """
 import os
 import shutil

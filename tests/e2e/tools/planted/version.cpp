@@ -6,16 +6,9 @@
 
 #include <string>
 
-namespace {
+#include "framework/ModulePath.h"
 
-std::wstring ModulePath(HMODULE module) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(module, &path[0], static_cast<DWORD>(path.size()));
-        if (length < path.size()) return path.substr(0, length);
-        path.resize(path.size() * 2);
-    }
-}
+namespace {
 
 HMODULE thisModule = nullptr;
 
@@ -24,14 +17,12 @@ std::wstring ModuleAt(void* address) {
     HMODULE module = nullptr;
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        static_cast<LPCWSTR>(address), &module);
-    return module != nullptr ? ModulePath(module) : L"?";
+    return module != nullptr ? ModuleFileName(module) : L"?";
 }
 
 void Log(const std::wstring& event, const std::wstring& caller = std::wstring()) {
-    std::wstring log = ModulePath(thisModule);
-    log.resize(log.find_last_of(L'\\') + 1);
-    log += L"planted.log";
-    const std::wstring line = event + L"\t" + ModulePath(nullptr) + (caller.empty() ? L"" : L"\t" + caller) + L"\n";
+    const std::wstring log = FolderWithSeparator(ModuleFileName(thisModule)) + L"planted.log";
+    const std::wstring line = event + L"\t" + ModuleFileName(nullptr) + (caller.empty() ? L"" : L"\t" + caller) + L"\n";
     const int size =
         WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(size), '\0');

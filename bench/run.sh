@@ -4,6 +4,8 @@
 #   (b) the main dialog ready with its mode list against a minimal dialog with an empty list,
 #   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
 #   (d) the size of both executables and the DLLs they import.
+# It measures the 32-bit release, or the 64-bit build on a host that cannot run 32-bit programs
+# (scripts/host.sh), and says which.
 # Usage: bench/run.sh [RUNS]   (default 21 runs of (a) and (b) per program)
 # Environment: PIXMODE_RIG_DIR reuses a running virtual display (scripts/rig/start.sh) instead of
 # starting one for the run.
@@ -11,10 +13,19 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+# shellcheck source=../scripts/host.sh
+source "$root/scripts/host.sh"
 runs=${1:-21}
 
-"$root/scripts/build.sh" windows-x86 windows-x64
-build=$root/build/windows-x86
+"$root/scripts/build.sh" windows-x86:all,benchmarks windows-x64:all,benchmarks
+if [[ $PIXMODE_HOST_32BIT == yes ]]; then
+  build=$root/build/windows-x86
+  echo "bench: measuring build/windows-x86, the 32-bit release"
+else
+  build=$root/build/windows-x64
+  echo "bench: measuring build/windows-x64, not the 32-bit release: $PIXMODE_HOST_WHY"
+fi
+export PIXMODE_BUILD_DIR=$build
 
 if [[ -n ${PIXMODE_RIG_DIR:-} ]]; then
   rundir=$PIXMODE_RIG_DIR
@@ -32,17 +43,18 @@ fi
   # shellcheck source=/dev/null
   source "$rundir/env"
   cd "$rundir"
-  wine "$build/bench/bench_runner.exe" switch "$runs" "$(winepath -w "$build/pixmode.exe")" \
-    "$(winepath -w "$build/bench/minimal_switch.exe")" </dev/null
-  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
-    "$(winepath -w "$build/bench/minimal_dialog.exe")" </dev/null
+  wine=${WINELOADER:-wine}
+  "$wine" "$build/bench/bench_runner.exe" switch "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
+    "$("$wine" winepath -w "$build/bench/minimal_switch.exe")" </dev/null
+  "$wine" "$build/bench/bench_runner.exe" dialog "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
+    "$("$wine" winepath -w "$build/bench/minimal_dialog.exe")" </dev/null
   # The same start against the main dialog's own template shown empty: the program's own share.
-  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
-    "$(winepath -w "$build/bench/minimal_dialog.exe")" template </dev/null
+  "$wine" "$build/bench/bench_runner.exe" dialog "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
+    "$("$wine" winepath -w "$build/bench/minimal_dialog.exe")" template </dev/null
   # ... and against that template in a program loading the same libraries.
-  wine "$build/bench/bench_runner.exe" dialog "$runs" "$(winepath -w "$build/pixmode.exe")" \
-    "$(winepath -w "$build/bench/minimal_dialog_imports.exe")" template </dev/null
-  wine "$build/bench/bench_mode_list.exe" </dev/null
+  "$wine" "$build/bench/bench_runner.exe" dialog "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
+    "$("$wine" winepath -w "$build/bench/minimal_dialog_imports.exe")" template </dev/null
+  "$wine" "$build/bench/bench_mode_list.exe" </dev/null
 ) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
 
 # (d) Sizes and imports. Allowed: the DLLs Windows always takes from its system folder, and the

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Prints "PASSED FAILED" for a GoogleTest JSON report or a pytest JUnit XML report.
+"""Prints "PASSED FAILED SKIPPED WINE" for a GoogleTest JSON report or a pytest JUnit XML report;
+WINE counts the tests that ran Windows programs (those marked so by tests/e2e/conftest.py).
 
 Usage: count-tests.py gtest|junit REPORT
 A missing or unreadable report counts as one failure: the run itself went wrong.
@@ -13,27 +14,32 @@ def gtest(path):
     report = json.load(open(path, encoding="utf-8"))
     ran = report["tests"] - report.get("disabled", 0)
     failed = report.get("failures", 0) + report.get("errors", 0)
-    return ran - failed, failed
+    return ran - failed, failed, 0, ran
 
 
 def junit(path):
     root = ElementTree.parse(path).getroot()
-    suites = [root] if root.tag == "testsuite" else root.findall("testsuite")
-    total = failed = skipped = 0
-    for suite in suites:
-        total += int(suite.get("tests", 0))
-        failed += int(suite.get("failures", 0)) + int(suite.get("errors", 0))
-        skipped += int(suite.get("skipped", 0))
-    return total - failed - skipped, failed
+    passed = failed = skipped = wine = 0
+    for case in root.iter("testcase"):
+        if case.find("skipped") is not None:
+            skipped += 1
+            continue
+        if case.find("failure") is not None or case.find("error") is not None:
+            failed += 1
+        else:
+            passed += 1
+        if case.find("properties/property[@name='runs'][@value='wine']") is not None:
+            wine += 1
+    return passed, failed, skipped, wine
 
 
 def main():
     kind, path = sys.argv[1], sys.argv[2]
     try:
-        passed, failed = {"gtest": gtest, "junit": junit}[kind](path)
+        counts = {"gtest": gtest, "junit": junit}[kind](path)
     except (OSError, ValueError, KeyError, ElementTree.ParseError):
-        passed, failed = 0, 1
-    print(passed, failed)
+        counts = 0, 1, 0, 0
+    print(*counts)
 
 
 if __name__ == "__main__":

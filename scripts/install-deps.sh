@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Pixmode needs, 32-bit Wine included
-# (the release is a 32-bit program); with the argument "build", only what building needs.
+# (the release is a 32-bit program) where the host runs 32-bit programs (scripts/host.sh); with
+# the argument "build", only what building needs.
 # Safe to run again: apt is only called when a package is missing, so on a ready machine this
 # does nothing.
 # Usage: install-deps.sh [build]
 set -euo pipefail
+
+# shellcheck source=host.sh
+source "$(dirname "${BASH_SOURCE[0]}")/host.sh"
 
 build_packages=(
   cmake ninja-build
@@ -30,6 +34,9 @@ log() { echo "install-deps: $*"; }
 
 if [[ ${1:-} == build ]]; then
   packages=("${build_packages[@]}")
+  packages_i386=()
+elif [[ $PIXMODE_HOST_32BIT == no ]]; then
+  # No architecture added, no apt source changed: 32-bit Wine could not start here anyway.
   packages_i386=()
 fi
 
@@ -57,6 +64,9 @@ apt_install() { apt-get install -y -qq --no-install-recommends "$@" </dev/null; 
 apt_update() { apt-get update -qq </dev/null || log "apt-get update reported a failed download (see above)"; }
 
 if ((${#missing[@]} > 0)); then
+  if [[ ${1:-} != build && $PIXMODE_HOST_32BIT == no ]]; then
+    log "no 32-bit Wine on this host: $PIXMODE_HOST_WHY"
+  fi
   log "installing ${missing[*]}"
   apt_update
   apt_install "${missing[@]}"

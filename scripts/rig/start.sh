@@ -8,15 +8,22 @@
 # Environment:
 #   PIXMODE_RIG_DISPLAY  display number to use (default: the first free one from 120 on)
 #   PIXMODE_BUILD_DIR    folder holding keeper.exe and e2e-driver.exe (default build/windows-x86,
-#                        the release; its helpers must have the bitness of the program under test)
+#                        the release, or build/windows-x64 on a host that cannot run 32-bit
+#                        programs; its helpers must have the bitness of the program under test)
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
+# shellcheck source=../host.sh
+source "$root/scripts/host.sh"
 
 rundir=${1:?usage: start.sh RUNDIR [DISPLAY_NUMBER]}
 requested_display=${2:-${PIXMODE_RIG_DISPLAY:-}}
-build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x86}
+if [[ $PIXMODE_HOST_32BIT == yes ]]; then
+  build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x86}
+else
+  build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x64}
+fi
 
 mkdir -p "$rundir"
 rundir=$(cd "$rundir" && pwd)
@@ -106,23 +113,26 @@ echo $! >"$rundir/pids/openbox"
 # The server is made persistent before the first Wine program, so it never ends between runs.
 mkdir -p "$WINEPREFIX"
 wineserver -p
-wine wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1
+"${WINELOADER:-wine}" wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1
 # Wine's explorer passes RandR changes on only while it runs, and it ends when no program is
 # left; the keeper is that program.
-wine "$build_dir/keeper.exe" </dev/null >"$rundir/keeper.log" 2>&1 &
+"${WINELOADER:-wine}" "$build_dir/keeper.exe" </dev/null >"$rundir/keeper.log" 2>&1 &
 echo $! >"$rundir/pids/keeper"
 
 {
   for name in DISPLAY HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME WINEPREFIX WINEDEBUG WINEDLLOVERRIDES; do
     printf 'export %s=%q\n' "$name" "${!name}"
   done
+  if [[ -n ${WINELOADER:-} ]]; then
+    printf 'export WINELOADER=%q\n' "$WINELOADER"
+  fi
   printf 'export PIXMODE_RIG_DIR=%q\n' "$rundir"
   printf 'export PIXMODE_BUILD_DIR=%q\n' "$build_dir"
 } >"$rundir/env"
 
 # Ready once Windows programs see both outputs.
 for _ in $(seq 50); do
-  wine "$build_dir/e2e-driver.exe" displays </dev/null >"$rundir/displays.jsonl" 2>/dev/null || true
+  "${WINELOADER:-wine}" "$build_dir/e2e-driver.exe" displays </dev/null >"$rundir/displays.jsonl" 2>/dev/null || true
   (( $(grep -c '"stateFlags"' "$rundir/displays.jsonl") >= 2 )) && break
   sleep 0.2
 done

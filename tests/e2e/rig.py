@@ -12,7 +12,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 SCRIPTS = ROOT / "scripts" / "rig"
-# The release; PIXMODE_BUILD_DIR=build/windows-x64 runs the tests against the 64-bit build.
+# The release; PIXMODE_BUILD_DIR=build/windows-x64 runs the tests against the 64-bit build. A rig
+# started by start.sh names its build (the 64-bit one on a host that cannot run 32-bit programs).
 DEFAULT_BUILD_DIR = ROOT / "build" / "windows-x86"
 
 
@@ -44,6 +45,12 @@ class Rig:
                               or DEFAULT_BUILD_DIR)
 
     @property
+    def loader(self):
+        """The command that starts a Windows program: Wine's 64-bit loader on a host that cannot
+        run 32-bit programs (start.sh then writes it to the environment file), else Debian's `wine`."""
+        return self.env.get("WINELOADER") or "wine"
+
+    @property
     def display(self):
         return self.env["DISPLAY"]
 
@@ -67,14 +74,14 @@ class Rig:
 
     def wine(self, program, *args, timeout=30, check=False):
         """Runs a Windows program to its end; returns the CompletedProcess (text output)."""
-        return subprocess.run(["wine", str(program), *map(str, args)], env=self.env,
+        return subprocess.run([self.loader, str(program), *map(str, args)], env=self.env,
                               stdin=subprocess.DEVNULL, capture_output=True, text=True,
                               encoding="utf-8", errors="replace", timeout=timeout, check=check)
 
     def start_wine(self, program, *args, cwd=None):
         """Starts a Windows program without waiting, in the folder cwd (a Unix path) if given.
         Under Wine the pid is the program's own."""
-        return subprocess.Popen(["wine", str(program), *map(str, args)], env=self.env, cwd=cwd,
+        return subprocess.Popen([self.loader, str(program), *map(str, args)], env=self.env, cwd=cwd,
                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
 

@@ -250,7 +250,7 @@ def test_the_link_runs_the_program_at_its_mode_and_puts_the_mode_back(rig, drive
     assert xrandr.primary_mode(rig.env).size == original
 
     # Opened the way the desktop opens it: the shell reads the link and starts its target.
-    opened = subprocess.Popen(["wine", "start", "/wait", "/unix", str(link)], env=rig.env,
+    opened = subprocess.Popen([rig.loader, "start", "/wait", "/unix", str(link)], env=rig.env,
                               stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         app = driver.wait_window(title="Pixmode Test App", timeout=30)
@@ -287,7 +287,7 @@ def test_a_link_for_a_path_with_blanks_runs_that_program_and_not_a_decoy(rig, dr
         assert driver.wait_gone(main["hwnd"], timeout=20)
 
         env = dict(rig.env, PIXMODE_TESTAPP_STARTS=windows_path(starts))
-        opened = subprocess.Popen(["wine", "start", "/wait", "/unix", str(link)], env=env,
+        opened = subprocess.Popen([rig.loader, "start", "/wait", "/unix", str(link)], env=env,
                                   stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         app = driver.wait_window(title="Pixmode Test App", timeout=30)
         assert app is not None, "the link started no program"

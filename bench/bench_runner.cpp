@@ -5,6 +5,8 @@
 //       each run: switch the default display to 800 x 600 and back to its current size
 //   bench_runner dialog <runs> <pixmode.exe> <minimal_dialog.exe> [minimal's argument]
 //       each run: start without options until the dialog's list (1009) is ready, then close it
+//   bench_runner floor <runs> <pixmode.exe> <main_dialog_floor.exe>
+//       the same, with the floor too timed until its list has rows
 #include <windows.h>
 #include <commctrl.h>
 
@@ -114,7 +116,7 @@ void Report(const char* what, const std::vector<double>& real, const std::vector
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 5 && argc != 6) {
-        std::fprintf(stderr, "usage: bench_runner switch|dialog <runs> <pixmode.exe> <minimal.exe> [argument]\n");
+        std::fprintf(stderr, "usage: bench_runner switch|dialog|floor <runs> <pixmode.exe> <minimal.exe> [argument]\n");
         return 2;
     }
     const std::wstring mode = argv[1];
@@ -146,13 +148,16 @@ int wmain(int argc, wchar_t** argv) {
         Report("(a) command-line switch there and back", times[0], times[1]);
         return 0;
     }
-    if (mode == L"dialog") {
+    if (mode == L"dialog" || mode == L"floor") {
         const std::wstring minimalArguments = argc == 6 ? L" " + std::wstring(argv[5]) : L"";
-        RunDialog(exes[1], minimalArguments, false);  // warm-up, not counted
+        // The floor fills its list as pixmode does; the minimal dialogs leave theirs empty.
+        const bool minimalRows = mode == L"floor";
+        RunDialog(exes[1], minimalArguments, minimalRows);  // warm-up, not counted
         for (int run = 0; run < runs; ++run) {
             for (int k = 0; k < 2; ++k) {
                 const int which = (run + k) % 2;
-                const double ready = RunDialog(exes[which], which == 0 ? L"" : minimalArguments, which == 0);
+                const double ready =
+                    RunDialog(exes[which], which == 0 ? L"" : minimalArguments, which == 0 || minimalRows);
                 if (ready < 0) {
                     std::fprintf(stderr, "a dialog did not get ready\n");
                     return 1;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds both presets, starts the virtual display and prints the benchmark figures:
 #   (a) the command-line switch against a minimal program making the same change call,
-#   (b) the main dialog ready with its mode list against a minimal dialog with an empty list,
+#   (b) the main dialog ready with its mode list against a minimal dialog with an empty list, and
+#       against the floor, a program making the same platform calls with none of the program's logic,
 #   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
 #   (d) the size of both executables and the DLLs they import.
 # It measures the 32-bit release, or the 64-bit build on a host that cannot run 32-bit programs
@@ -54,6 +55,9 @@ fi
   # ... and against that template in a program loading the same libraries.
   "$wine" "$build/bench/bench_runner.exe" dialog "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
     "$("$wine" winepath -w "$build/bench/minimal_dialog_imports.exe")" template </dev/null
+  # ... and against the floor: that template making every platform call of the program's start.
+  "$wine" "$build/bench/bench_runner.exe" floor "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
+    "$("$wine" winepath -w "$build/bench/main_dialog_floor.exe")" </dev/null
   "$wine" "$build/bench/bench_mode_list.exe" </dev/null
 ) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
 

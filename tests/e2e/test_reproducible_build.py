@@ -1,13 +1,19 @@
-"""The release's bytes depend on its sources alone: the sources built once more in another folder
-give the same files as the build under test."""
+"""The release's bytes depend on its sources alone: the sources built once more in another folder,
+with the release command, give the same files and the same archive as the build under test; and
+the archive holds that build's files, their sums and its version."""
+import hashlib
+import json
 import shutil
 import subprocess
+import zipfile
 
 import pytest
 
 from rig import ROOT
 
+BUILD = ROOT / "build" / "windows-x86"
 SHIPPED = ("pixmode.exe", "Marrowick.exe")
+ARCHIVED = ["pixmode.exe", "readme.html"]
 
 
 def source_files():
@@ -17,20 +23,57 @@ def source_files():
     return [name for name in listed if name and (ROOT / name).is_file()]
 
 
-def test_a_second_build_in_another_folder_gives_the_same_release(tmp_path):
+def run(command, cwd):
+    done = subprocess.run(command, cwd=cwd, capture_output=True, text=True, timeout=600)
+    if done.returncode != 0:
+        pytest.fail(f"{' '.join(map(str, command))} failed:\n{done.stdout}\n{done.stderr}")
+
+
+@pytest.fixture(scope="module")
+def elsewhere(tmp_path_factory):
+    """A copy of the sources in another folder, released there with the release command."""
     for name in SHIPPED:
-        assert (ROOT / "build" / "windows-x86" / name).is_file(), f"{name} is missing: build the windows-x86 preset"
-    source = tmp_path / "elsewhere" / "pixmode"
+        assert (BUILD / name).is_file(), f"{name} is missing: build the windows-x86 preset"
+    source = tmp_path_factory.mktemp("elsewhere") / "pixmode"
     for name in source_files():
         (source / name).parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(ROOT / name, source / name)
-    for command in (["cmake", "--preset", "windows-x86", "-DPIXMODE_BUILD_TESTS=OFF"],
-                    ["cmake", "--build", "--preset", "windows-x86", "--target", "pixmode", "marrowick", "-j2"]):
-        done = subprocess.run(command, cwd=source, capture_output=True, text=True, timeout=600)
-        if done.returncode != 0:
-            pytest.fail(f"{' '.join(command)} failed:\n{done.stdout}\n{done.stderr}")
+    run(["scripts/release"], source)
+    run(["cmake", "--build", "--preset", "windows-x86", "--target", "marrowick", "-j2"], source)
+    return source
+
+
+@pytest.fixture(scope="module")
+def archive(tmp_path_factory):
+    """The archive of the build under test (the release command's last step, so the build folder
+    is not built again while other tests use it)."""
+    dist = tmp_path_factory.mktemp("dist")
+    run(["/usr/bin/python3", ROOT / "scripts" / "archive.py", BUILD, dist], ROOT)
+    return dist
+
+
+def test_a_second_build_in_another_folder_gives_the_same_release(elsewhere):
     for name in SHIPPED:
-        first = (ROOT / "build" / "windows-x86" / name).read_bytes()
-        second = (source / "build" / "windows-x86" / name).read_bytes()
+        first = (BUILD / name).read_bytes()
+        second = (elsewhere / "build" / "windows-x86" / name).read_bytes()
         differing = [offset for offset, (a, b) in enumerate(zip(first, second)) if a != b]
         assert (len(first), differing[:8]) == (len(second), []), f"{name} differs"
+
+
+def test_the_archive_is_the_same_bytes_from_either_folder(elsewhere, archive):
+    assert sorted(p.name for p in (elsewhere / "dist").iterdir()) == sorted(p.name for p in archive.iterdir())
+    for path in archive.iterdir():
+        assert path.read_bytes() == (elsewhere / "dist" / path.name).read_bytes(), f"{path.name} differs"
+
+
+def test_the_archive_holds_the_build_files_under_the_program_version_with_its_sum(archive):
+    version = json.loads(subprocess.run(["exiftool", "-j", str(BUILD / "pixmode.exe")], check=True,
+                                        capture_output=True, text=True, timeout=60).stdout)[0]["FileVersion"]
+    zipped = archive / f"pixmode-{version}.zip"
+    assert sorted(p.name for p in archive.iterdir()) == ["SHA256SUMS", zipped.name]
+    assert (archive / "SHA256SUMS").read_text() == f"{hashlib.sha256(zipped.read_bytes()).hexdigest()}  {zipped.name}\n"
+    with zipfile.ZipFile(zipped) as unpacked:
+        assert unpacked.testzip() is None
+        assert unpacked.namelist() == ARCHIVED
+        for name in ARCHIVED:
+            assert unpacked.read(name) == (BUILD / name).read_bytes(), f"{name} differs from the build's"

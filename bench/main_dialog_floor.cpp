@@ -57,6 +57,15 @@ DISPLAY_DEVICEW Device() {
     return device;
 }
 
+// Digits by hand, as the program writes its numbers: std::to_wstring would bring in the C
+// runtime's formatted printing, which the program does without, and with it a larger file.
+std::wstring Decimal(unsigned long long value) {
+    std::wstring digits;
+    do digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + value % 10));
+    while ((value /= 10) != 0);
+    return digits;
+}
+
 std::wstring Text(UINT id) {
     const wchar_t* text = nullptr;
     const int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
@@ -128,7 +137,7 @@ std::wstring ListDevices(HWND dialog) {
     std::wstring name(static_cast<size_t>(GetWindowTextLengthW(devices)) + 1, L'\0');
     name.resize(static_cast<size_t>(GetWindowTextW(devices, name.data(), static_cast<int>(name.size()))));
     SetDlgItemTextW(dialog, IDC_DEVICE_DESCRIPTION, primary.DeviceString);
-    SetDlgItemTextW(dialog, IDC_DEVICE_NUMBER, std::to_wstring(primaryNumber).c_str());
+    SetDlgItemTextW(dialog, IDC_DEVICE_NUMBER, Decimal(primaryNumber).c_str());
     SetDlgItemTextW(dialog, IDC_MONITOR_NAMES, firstMonitor.DeviceString);
     return name;
 }
@@ -154,9 +163,9 @@ void FillList(HWND dialog, HWND list, const wchar_t* device) {
     int rows = 0, currentRow = 0;
     for (size_t number = 0; number < modes.size(); ++number) {
         const DEVMODEW& mode = modes[number];
-        // The dialog opens with its refresh-rate filter on: only the current rate's modes get rows.
+        // The dialog opens with its refresh-rate filter on: rows for the current rate and the default.
         if (mode.dmDisplayFrequency != current.dmDisplayFrequency && mode.dmDisplayFrequency > 1) continue;
-        std::wstring text = std::to_wstring(number);
+        std::wstring text = Decimal(number);
         LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE;
         item.iItem = rows;
@@ -200,7 +209,7 @@ void Sort(HWND list) {
 void StartUpdater(HWND owner) {
     std::wstring program(MAX_PATH, L'\0');
     program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
-    long long version = 0;
+    unsigned long long version = 0;
     const SystemLibrary library(L"version.dll");
     const auto getSize = library.Find<DWORD(WINAPI*)(LPCWSTR, LPDWORD)>("GetFileVersionInfoSizeW");
     const auto getInfo = library.Find<BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID)>("GetFileVersionInfoW");
@@ -212,12 +221,11 @@ void StartUpdater(HWND owner) {
     if (!data.empty() && getInfo(program.c_str(), 0, static_cast<DWORD>(data.size()), data.data()) &&
         query(data.data(), L"\\", &fixed, &length) && length >= sizeof(VS_FIXEDFILEINFO)) {
         const auto* info = static_cast<const VS_FIXEDFILEINFO*>(fixed);
-        version = static_cast<long long>((static_cast<unsigned long long>(info->dwFileVersionMS) << 32) |
-                                         info->dwFileVersionLS);
+        version = static_cast<unsigned long long>(info->dwFileVersionMS) << 32 | info->dwFileVersionLS;
     }
     const std::wstring folder = program.substr(0, program.find_last_of(L'\\'));
     const std::wstring updater = folder.substr(0, folder.find_last_of(L'\\') + 1) + L"Marrowick.exe";
-    const std::wstring parameters = program + L" 0 " + std::to_wstring(version) + L" 1";
+    const std::wstring parameters = program + L" 0 " + Decimal(version) + L" 1";
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof(request);
     request.fMask = SEE_MASK_UNICODE | SEE_MASK_HMONITOR;

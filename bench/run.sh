@@ -19,11 +19,10 @@ source "$root/scripts/host.sh"
 runs=${1:-21}
 
 "$root/scripts/build.sh" windows-x86:all,benchmarks windows-x64:all,benchmarks
+build=$root/build/$runnable_preset
 if [[ $PIXMODE_HOST_32BIT == yes ]]; then
-  build=$root/build/windows-x86
   echo "bench: measuring build/windows-x86, the 32-bit release"
 else
-  build=$root/build/windows-x64
   echo "bench: measuring build/windows-x64, not the 32-bit release: $PIXMODE_HOST_WHY"
 fi
 export PIXMODE_BUILD_DIR=$build

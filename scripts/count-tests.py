@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Prints "PASSED FAILED SKIPPED WINE" for a GoogleTest JSON report or a pytest JUnit XML report;
-WINE counts the tests that ran Windows programs (those marked so by tests/e2e/conftest.py).
+WINE counts the tests that ran Windows programs: every unit test, and the end-to-end tests that
+tests/e2e/conftest.py marks so.
 
 Usage: count-tests.py gtest|junit REPORT
 A missing or unreadable report counts as one failure: the run itself went wrong.

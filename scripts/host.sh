@@ -14,6 +14,7 @@
 #   WINELOADER          when no: Wine's 64-bit loader. Debian's `wine` picks the 32-bit loader
 #                       whenever wine32:i386 is installed, so everything that starts a Windows
 #                       program runs "${WINELOADER:-wine}".
+# Sets: runnable_preset, the preset whose programs run here (windows-x86, the release, or windows-x64).
 # Setting: PIXMODE_32BIT=off makes a host that runs 32-bit programs take the 64-bit path.
 
 pixmode_host_check() {
@@ -55,6 +56,8 @@ if [[ -z ${PIXMODE_HOST_32BIT:-} ]]; then
   pixmode_host_check
 fi
 export PIXMODE_HOST_32BIT PIXMODE_HOST_WHY
+runnable_preset=windows-x86
 if [[ $PIXMODE_HOST_32BIT == no ]]; then
+  runnable_preset=windows-x64
   export WINELOADER=/usr/lib/wine/wine64
 fi

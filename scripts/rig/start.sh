@@ -19,11 +19,7 @@ source "$root/scripts/host.sh"
 
 rundir=${1:?usage: start.sh RUNDIR [DISPLAY_NUMBER]}
 requested_display=${2:-${PIXMODE_RIG_DISPLAY:-}}
-if [[ $PIXMODE_HOST_32BIT == yes ]]; then
-  build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x86}
-else
-  build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x64}
-fi
+build_dir=${PIXMODE_BUILD_DIR:-$root/build/$runnable_preset}
 
 mkdir -p "$rundir"
 rundir=$(cd "$rundir" && pwd)

@@ -4,7 +4,9 @@ WINE counts the tests that ran Windows programs: every unit test, and the end-to
 tests/e2e/conftest.py marks so.
 
 Usage: count-tests.py gtest|junit REPORT
-A missing or unreadable report counts as one failure: the run itself went wrong.
+A test that failed is a failure even when it also skipped (a skip whose clean-up failed); a
+disabled unit test is a skipped one. A missing or unreadable report counts as one failure: the
+run itself went wrong.
 """
 import json
 import sys
@@ -13,20 +15,27 @@ import xml.etree.ElementTree as ElementTree
 
 def gtest(path):
     report = json.load(open(path, encoding="utf-8"))
-    ran = report["tests"] - report.get("disabled", 0)
-    failed = report.get("failures", 0) + report.get("errors", 0)
-    return ran - failed, failed, 0, ran
+    passed = failed = skipped = 0
+    for suite in report["testsuites"]:
+        for test in suite["testsuite"]:
+            if test.get("failures"):
+                failed += 1
+            elif test["status"] == "NOTRUN" or test["result"] == "SKIPPED":
+                skipped += 1
+            else:
+                passed += 1
+    return passed, failed, skipped, passed + failed + skipped
 
 
 def junit(path):
     root = ElementTree.parse(path).getroot()
     passed = failed = skipped = wine = 0
     for case in root.iter("testcase"):
-        if case.find("skipped") is not None:
-            skipped += 1
-            continue
         if case.find("failure") is not None or case.find("error") is not None:
             failed += 1
+        elif case.find("skipped") is not None:
+            skipped += 1
+            continue
         else:
             passed += 1
         if case.find("properties/property[@name='runs'][@value='wine']") is not None:
@@ -38,7 +47,7 @@ def main():
     kind, path = sys.argv[1], sys.argv[2]
     try:
         counts = {"gtest": gtest, "junit": junit}[kind](path)
-    except (OSError, ValueError, KeyError, ElementTree.ParseError):
+    except (OSError, ValueError, KeyError, TypeError, ElementTree.ParseError):
         counts = 0, 1, 0, 0
     print(*counts)
 

@@ -9,6 +9,7 @@
 
 #include "about/AboutActions.h"
 #include "about/AboutBox.h"
+#include "fakes/WindowProbe.h"
 #include "res/resource.h"
 
 namespace {
@@ -34,7 +35,7 @@ protected:
         // Modeless, so the test can look at it; same template and procedure as the modal box.
         m_hBox = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), nullptr, AboutDlgProc,
                                     reinterpret_cast<LPARAM>(&m_context));
-        if (m_hBox == nullptr) GTEST_SKIP() << "no display to create the about box on";
+        SKIP_WITHOUT_WINDOW(m_hBox != nullptr);
     }
     void TearDown() override {
         if (m_hBox != nullptr) DestroyWindow(m_hBox);

@@ -36,7 +36,7 @@ protected:
     HWND mainWindow = nullptr;
 
     void SetUp() override {
-        if (!CanCreateWindows()) GTEST_SKIP() << "no window can be created here (run with an X display)";
+        SKIP_WITHOUT_WINDOW(CanCreateWindows());
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
         InitCommonControlsEx(&controls);
         mainWindow = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);

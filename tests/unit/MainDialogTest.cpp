@@ -65,9 +65,7 @@ protected:
         InitCommonControlsEx(&controls);
     }
 
-    void SetUp() override {
-        if (!CanCreateWindows()) GTEST_SKIP() << "no window can be created here (run with an X display)";
-    }
+    void SetUp() override { SKIP_WITHOUT_WINDOW(CanCreateWindows()); }
 
     MainDialogActions Actions() {
         MainDialogActions actions;

@@ -62,9 +62,7 @@ ShortcutSettings Everything() {
 // The dialog is created in-process, hidden; that needs a display.
 class ShortcutDialog : public testing::Test {
 protected:
-    void SetUp() override {
-        if (!CanCreateWindows()) GTEST_SKIP() << "no window can be created here (run with an X display)";
-    }
+    void SetUp() override { SKIP_WITHOUT_WINDOW(CanCreateWindows()); }
 };
 
 }  // namespace

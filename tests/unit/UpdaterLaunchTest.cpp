@@ -3,6 +3,7 @@
 #include "TestDataPath.h"
 #include "about/Updater.h"
 #include "fakes/FakeShell.h"
+#include "fakes/WindowProbe.h"
 
 TEST(UpdaterLaunch, UpdaterSitsInTheProgramFolder) {
     const struct {
@@ -85,7 +86,7 @@ TEST(UpdaterLaunch, VersionIsReadFromTheProgramFile) {
 TEST(UpdaterLaunch, OwnerWindowAddsItsMonitor) {
     const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 10, 10, 50, 50, nullptr, nullptr,
                                        GetModuleHandleW(nullptr), nullptr);
-    if (owner == nullptr) GTEST_SKIP() << "no display to create a window on";
+    SKIP_WITHOUT_WINDOW(owner != nullptr);
     FakeShell shell;
     LaunchUpdaterWith(shell, owner, false, L"C:\\Pixmode\\pixmode.exe", 0);
     const HMONITOR expected = MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);

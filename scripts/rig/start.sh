@@ -60,9 +60,9 @@ start_xorg() {
   Xorg ":$number" -noreset -nolisten tcp \
     -config "$rundir/xorg.conf" -configdir "$rundir/xorg.conf.d" \
     -logfile "$rundir/xorg.log" -displayfd 3 3>"$ready" </dev/null >"$rundir/xorg.out" 2>&1 &
-  local pid=$!
+  local pid=$! deadline=$((SECONDS + 60))
   echo "$pid" >"$rundir/pids/xorg"
-  for _ in $(seq 100); do
+  while ((SECONDS < deadline)); do
     [[ -s $ready ]] && return 0
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
@@ -109,7 +109,12 @@ echo $! >"$rundir/pids/openbox"
 # The server is made persistent before the first Wine program, so it never ends between runs.
 mkdir -p "$WINEPREFIX"
 wineserver -p
-"${WINELOADER:-wine}" wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1
+# Bounded, like every Wine call here: on a loaded machine a first start takes a minute or more.
+if ! timeout 300 "${WINELOADER:-wine}" wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1; then
+  log "wineboot failed or did not end within 300 s; its log:"
+  cat "$rundir/wineboot.log" >&2
+  exit 1
+fi
 # Wine's explorer passes RandR changes on only while it runs, and it ends when no program is
 # left; the keeper is that program.
 "${WINELOADER:-wine}" "$build_dir/keeper.exe" </dev/null >"$rundir/keeper.log" 2>&1 &
@@ -127,15 +132,17 @@ echo $! >"$rundir/pids/keeper"
 } >"$rundir/env"
 
 # Ready once Windows programs see both outputs.
-for _ in $(seq 50); do
-  "${WINELOADER:-wine}" "$build_dir/e2e-driver.exe" displays </dev/null >"$rundir/displays.jsonl" 2>/dev/null || true
+deadline=$((SECONDS + 120))
+while :; do
+  timeout 60 "${WINELOADER:-wine}" "$build_dir/e2e-driver.exe" displays </dev/null >"$rundir/displays.jsonl" 2>&1 || true
   (( $(grep -c '"stateFlags"' "$rundir/displays.jsonl") >= 2 )) && break
+  if ((SECONDS >= deadline)); then
+    log "Wine does not see two display adapters after 120 s; the last answer:"
+    cat "$rundir/displays.jsonl" >&2
+    exit 1
+  fi
   sleep 0.2
 done
-if (( $(grep -c '"stateFlags"' "$rundir/displays.jsonl") < 2 )); then
-  log "Wine does not see two display adapters (see $rundir/displays.jsonl)"
-  exit 1
-fi
 
 started=1
 log "display $DISPLAY ready; source $rundir/env to use it"

@@ -65,10 +65,13 @@ def _wine_sees(driver, saved):
 def _restore_layout(rig, saved):
     """Puts every output back as saved, detached ones included, and waits for Wine to follow."""
     if xrandr.restore(rig.env, saved):
-        # Wine learns of RandR changes through its explorer: wait until it has caught up.
+        # Wine learns of RandR changes through its explorer: wait until it has caught up, or the
+        # next test would start from a layout that Windows programs do not see yet.
         checker = Driver(rig)
-        deadline = time.monotonic() + 10
-        while not _wine_sees(checker, saved) and time.monotonic() < deadline:
+        deadline = time.monotonic() + 60
+        while not _wine_sees(checker, saved):
+            assert time.monotonic() < deadline, f"Windows programs still see {checker.displays()} 60 s after " \
+                f"the outputs were put back to {saved}"
             time.sleep(0.2)
 
 

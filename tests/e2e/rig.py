@@ -60,7 +60,7 @@ class Rig:
         command = [str(SCRIPTS / "start.sh"), str(rundir)]
         if display:
             command.append(str(display))
-        subprocess.run(command, check=True, stdin=subprocess.DEVNULL, timeout=180)
+        subprocess.run(command, check=True, stdin=subprocess.DEVNULL, timeout=600)
         return cls(rundir, owned=True)
 
     @classmethod
@@ -73,10 +73,33 @@ class Rig:
                            stdin=subprocess.DEVNULL, timeout=120)
 
     def wine(self, program, *args, timeout=30, check=False):
-        """Runs a Windows program to its end; returns the CompletedProcess (text output)."""
-        return subprocess.run([self.loader, str(program), *map(str, args)], env=self.env,
-                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
-                              encoding="utf-8", errors="replace", timeout=timeout, check=check)
+        """Runs a Windows program to its end; returns the CompletedProcess (text output). One that
+        does not end in time is ended and fails the test with what it wrote and the Wine processes
+        of this rig's prefix at that moment."""
+        command = [self.loader, str(program), *map(str, args)]
+        try:
+            return subprocess.run(command, env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
+                                  text=True, encoding="utf-8", errors="replace", timeout=timeout, check=check)
+        except subprocess.TimeoutExpired as hung:
+            written = "".join(part.decode("utf-8", "replace") for part in (hung.stdout, hung.stderr) if part)
+            raise AssertionError(f"{' '.join(command[1:])} did not end within {timeout} s and was ended; "
+                                 f"it wrote: {written or '(nothing)'}\nWine processes then:\n"
+                                 f"{self.wine_processes()}") from None
+
+    def wine_processes(self):
+        """pid, state, kernel wait and command of each process of this rig's Wine prefix."""
+        lines = []
+        for entry in Path("/proc").glob("[0-9]*"):
+            try:
+                if f"WINEPREFIX={self.env['WINEPREFIX']}".encode() not in (entry / "environ").read_bytes().split(b"\0"):
+                    continue
+                state = (entry / "stat").read_text().rsplit(")", 1)[1].split()[0]
+                wait = (entry / "wchan").read_text()
+                command = (entry / "cmdline").read_bytes().replace(b"\0", b" ").decode("utf-8", "replace")
+            except OSError:
+                continue
+            lines.append(f"{entry.name} {state} {wait or '-'} {command}")
+        return "\n".join(sorted(lines, key=lambda line: int(line.split()[0]))) or "(none)"
 
     def start_wine(self, program, *args, cwd=None):
         """Starts a Windows program without waiting, in the folder cwd (a Unix path) if given.

@@ -39,7 +39,7 @@ def stored(adapter):
     return (adapter["storedWidth"], adapter["storedHeight"])
 
 
-def wait_until(condition, timeout=10.0):
+def wait_until(condition, timeout=30.0):
     deadline = time.monotonic() + timeout
     while not condition():
         if time.monotonic() > deadline:
@@ -58,7 +58,7 @@ def read_box(driver, expected):
 
 def dismiss(driver, box):
     driver.click(box["hwnd"], IDOK)
-    assert driver.wait_gone(box["hwnd"], timeout=10)
+    assert driver.wait_gone(box["hwnd"], timeout=30)
 
 
 # Command line: make sole

@@ -12,6 +12,10 @@ from rig import windows_path
 
 ORIGINAL = (1024, 768)
 REQUESTED = (800, 600)
+# Seconds the watcher may take on a loaded machine to follow a change of the watched window (it
+# looks every half second, then changes the mode through Wine). A script leaves more than this
+# between a change the test waits for and the next one.
+FOLLOW = 8
 
 
 def wait_until(condition, timeout, step=0.1):
@@ -37,7 +41,7 @@ class ScriptedApp:
     def lines(self):
         return self.log.read_text().splitlines() if self.log.exists() else []
 
-    def wait_for(self, action, timeout=20):
+    def wait_for(self, action, timeout=60):
         assert wait_until(lambda: any(line.split()[0] == action for line in self.lines()), timeout), \
             f"testapp never logged {action}: {self.lines()}"
 
@@ -71,25 +75,25 @@ def test_only_when_maximized_applies_while_maximized_and_restores_behind_another
     # (Minimizing is not used here: under Wine the desktop window, a popup, takes the front then,
     # and a popup in front keeps the mode.)
     process = pixmode.start("-R", "-H800", "-V600",
-                            testapp.option("--script", "maximize@4000,second@8000,exit0@12000"))
+                            testapp.option("--script", "maximize@4000,second@14000,exit0@24000"))
     testapp.wait_for("ready")
     time.sleep(1.5)
     assert primary_size(rig) == ORIGINAL, "the mode changed before the window was maximized"
     testapp.wait_for("maximize")
-    assert wait_until(lambda: primary_size(rig) == REQUESTED, 3), "maximizing did not apply the mode"
+    assert wait_until(lambda: primary_size(rig) == REQUESTED, FOLLOW), "maximizing did not apply the mode"
     testapp.wait_for("second")
-    assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3), "another window in front did not restore the mode"
+    assert wait_until(lambda: primary_size(rig) == ORIGINAL, FOLLOW), "another window in front did not restore the mode"
     assert process.poll() is None
-    process.wait(timeout=30)
+    process.wait(timeout=60)
     assert any(line.startswith("exit0") for line in testapp.lines())
     assert primary_size(rig) == ORIGINAL
 
 
 def test_only_when_maximized_keeps_the_mode_behind_a_popup(rig, pixmode, testapp):
     process = pixmode.start("-R", "-H800", "-V600",
-                            testapp.option("--script", "maximize@3000,popup@6000,exit0@9000"))
+                            testapp.option("--script", "maximize@3000,popup@13000,exit0@16000"))
     testapp.wait_for("maximize")
-    assert wait_until(lambda: primary_size(rig) == REQUESTED, 3)
+    assert wait_until(lambda: primary_size(rig) == REQUESTED, FOLLOW)
     testapp.wait_for("popup")
     time.sleep(1.5)
     assert primary_size(rig) == REQUESTED, "a popup in front put the saved mode back"
@@ -136,15 +140,16 @@ def test_program_that_dies_still_gets_the_saved_mode_back(rig, pixmode, testapp,
 def test_only_when_maximized_after_many_state_changes_ends_at_the_saved_mode(rig, pixmode, testapp, ending):
     # Maximized, minimized, back, behind another window and in front again, several times over;
     # however the program ends, the desktop is left at the mode it had.
-    script = ("maximize@3000,minimize@5000,maximize@7000,second@9000,front@11000,minimize@13000,"
-              f"maximize@15000,second@17000,front@19000,{ending}@21000")
+    # The changes the test waits for are followed by a longer pause.
+    script = ("maximize@3000,minimize@13000,maximize@15000,second@17000,front@27000,minimize@37000,"
+              f"maximize@39000,second@41000,front@43000,{ending}@45000")
     process = pixmode.start("-R", "-H800", "-V600", testapp.option("--script", script))
     testapp.wait_for("maximize")
-    assert wait_until(lambda: primary_size(rig) == REQUESTED, 3), "maximizing did not apply the mode"
+    assert wait_until(lambda: primary_size(rig) == REQUESTED, FOLLOW), "maximizing did not apply the mode"
     testapp.wait_for("second")
-    assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3), "another window in front did not restore the mode"
+    assert wait_until(lambda: primary_size(rig) == ORIGINAL, FOLLOW), "another window in front did not restore the mode"
     testapp.wait_for("front")
-    assert wait_until(lambda: primary_size(rig) == REQUESTED, 3), "coming back to the front did not apply the mode"
+    assert wait_until(lambda: primary_size(rig) == REQUESTED, FOLLOW), "coming back to the front did not apply the mode"
     process.wait(timeout=60)
     assert any(line.startswith(ending) for line in testapp.lines())
     assert primary_size(rig) == ORIGINAL
@@ -153,7 +158,7 @@ def test_only_when_maximized_after_many_state_changes_ends_at_the_saved_mode(rig
 def test_title_watch_applies_while_maximized_and_searches_on_for_the_minute(rig, pixmode, testapp):
     title = "Pixmode Title Watch"
     program = rig.start_wine(testapp.exe, "--title", title, "--log", windows_path(testapp.log),
-                             "--script", "maximize@4000,exit0@8000")
+                             "--script", "maximize@4000,exit0@14000")
     try:
         testapp.wait_for("ready")
         started = time.monotonic()
@@ -161,9 +166,9 @@ def test_title_watch_applies_while_maximized_and_searches_on_for_the_minute(rig,
         time.sleep(1.5)
         assert primary_size(rig) == ORIGINAL, "the mode changed before the window was maximized"
         testapp.wait_for("maximize")
-        assert wait_until(lambda: primary_size(rig) == REQUESTED, 3)
+        assert wait_until(lambda: primary_size(rig) == REQUESTED, FOLLOW)
         testapp.wait_for("exit0")
-        assert wait_until(lambda: primary_size(rig) == ORIGINAL, 3)
+        assert wait_until(lambda: primary_size(rig) == ORIGINAL, FOLLOW)
         # The search goes on for the rest of the minute, then the run ends without a message.
         time.sleep(5)
         assert process.poll() is None

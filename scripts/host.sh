@@ -48,14 +48,17 @@ pixmode_host_check() {
   local folder probe status report tried=()
   local folders=("${TMPDIR:-}" /tmp /dev/shm /var/tmp "$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build")
   for folder in "${folders[@]}"; do
-    [[ -n $folder ]] && mkdir -p "$folder" 2>/dev/null && probe=$(mktemp "$folder/pixmode-probe.XXXXXX" 2>/dev/null) ||
+    [[ -n $folder ]] || continue
+    if ! probe=$({ mkdir -p "$folder" && mktemp "$folder/pixmode-probe.XXXXXX"; } 2>/dev/null); then
+      tried+=("$folder (cannot write there)")
       continue
-    status=0
+    fi
+    status=0 report=
     # Explicit modes: chmod +x would follow the umask, and 0177 drops the execute bit.
     if pixmode_probe_write "$probe" 2>/dev/null && chmod 700 "$probe"; then
       report=$(pixmode_probe_run "$probe") || status=$?
     else
-      status=-1 report="could not be written"
+      status=unwritten report=": the program could not be written"
     fi
     rm -f "$probe"
     case $status:$report in
@@ -69,14 +72,14 @@ pixmode_host_check() {
       126:*"Exec format error"*)
         PIXMODE_HOST_32BIT=no PIXMODE_HOST_WHY="the kernel refuses 32-bit x86 programs (Exec format error)"
         return ;;
-      126:*"Permission denied"* | -1:*)
+      126:*"Permission denied"* | unwritten:*)
         tried+=("$folder (${report##*: })") ;;
       *)
         echo "host.sh: the 32-bit test program $probe failed in a way that does not answer whether this host runs 32-bit programs: status $status${report:+, $report}" >&2
         return 1 ;;
     esac
   done
-  echo "host.sh: no folder lets the 32-bit test program run (noexec mount or no room to write): ${tried[*]}; set TMPDIR to a folder that allows programs" >&2
+  echo "host.sh: no folder lets the 32-bit test program run: ${tried[*]}; set TMPDIR to a folder that allows programs" >&2
   return 1
 }
 

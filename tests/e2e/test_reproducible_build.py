@@ -13,7 +13,7 @@ from rig import ROOT
 
 BUILD = ROOT / "build" / "windows-x86"
 SHIPPED = ("pixmode.exe", "Marrowick.exe")
-ARCHIVED = ["pixmode.exe", "readme.html"]
+ARCHIVED = ["pixmode.exe", "Marrowick.exe", "readme.html"]
 
 
 def source_files():

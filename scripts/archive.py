@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
-"""Writes the release archive of a build folder: DIST/pixmode-<version>.zip with pixmode.exe and
-readme.html, and DIST/SHA256SUMS. The same files give the same bytes: the entries come in a fixed
-order, with a fixed time, fixed attributes and one compression setting.
+"""Writes the release archive of a build folder: DIST/pixmode-<version>.zip with everything the
+program expects in its own folder (pixmode.exe, its updater Marrowick.exe and readme.html), and
+DIST/SHA256SUMS. The same files give the same bytes: the entries come in a fixed order, with a
+fixed time, fixed attributes and one compression setting. Nothing else in DIST is touched, so it
+may be a folder that holds other files.
 
 Usage: archive.py BUILD_DIR DIST
 """
 import hashlib
+import os
 import struct
 import sys
 import zipfile
 from pathlib import Path
 
-FILES = ("pixmode.exe", "readme.html")
+FILES = ("pixmode.exe", "Marrowick.exe", "readme.html")
 EARLIEST_ZIP_TIME = (1980, 1, 1, 0, 0, 0)
 UNIX_FILE_0644 = 0o100644 << 16
 FIXED_INFO_SIGNATURE = 0xFEEF04BD
@@ -31,16 +34,18 @@ def file_version(exe):
 def main():
     build, dist = Path(sys.argv[1]), Path(sys.argv[2])
     archive = dist / f"pixmode-{file_version(build / 'pixmode.exe')}.zip"
+    contents = [(name, (build / name).read_bytes()) for name in FILES]
     dist.mkdir(parents=True, exist_ok=True)
-    for old in dist.glob("pixmode-*.zip"):
-        old.unlink()
-    with zipfile.ZipFile(archive, "w") as zipped:
-        for name in FILES:
+    # Written beside and renamed into place, so that a failed run leaves no half archive.
+    partial = archive.with_name(archive.name + ".partial")
+    with zipfile.ZipFile(partial, "w") as zipped:
+        for name, data in contents:
             entry = zipfile.ZipInfo(name, EARLIEST_ZIP_TIME)
             entry.create_system = 3
             entry.external_attr = UNIX_FILE_0644
             entry.compress_type = zipfile.ZIP_DEFLATED
-            zipped.writestr(entry, (build / name).read_bytes(), compresslevel=9)
+            zipped.writestr(entry, data, compresslevel=9)
+    os.replace(partial, archive)
     digest = hashlib.sha256(archive.read_bytes()).hexdigest()
     (dist / "SHA256SUMS").write_text(f"{digest}  {archive.name}\n")
     print(archive)

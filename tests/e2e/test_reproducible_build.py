@@ -13,7 +13,7 @@ from rig import ROOT
 
 BUILD = ROOT / "build" / "windows-x86"
 SHIPPED = ("pixmode.exe", "Marrowick.exe")
-ARCHIVED = ["pixmode.exe", "readme.html"]
+ARCHIVED = ["pixmode.exe", "Marrowick.exe", "readme.html"]
 # One worker builds the second copy for every test here (scripts/test-all runs pytest with
 # --dist loadgroup), at a lower priority than the tests that wait on Wine beside it.
 pytestmark = pytest.mark.xdist_group("reproducible-build")

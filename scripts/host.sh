@@ -46,7 +46,7 @@ pixmode_probe_run() {
 # program run: a noexec mount refuses every program (Permission denied), whatever its format.
 pixmode_host_check() {
   local folder probe status report tried=()
-  local folders=("${TMPDIR:-}" /tmp /dev/shm /var/tmp "$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build")
+  local folders=("${TMPDIR:-}" /tmp /dev/shm /var/tmp "$(dirname "${BASH_SOURCE[0]}")/../build")
   for folder in "${folders[@]}"; do
     [[ -n $folder ]] || continue
     if ! probe=$({ mkdir -p "$folder" && mktemp "$folder/pixmode-probe.XXXXXX"; } 2>/dev/null); then

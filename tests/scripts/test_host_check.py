@@ -13,16 +13,18 @@ REFUSED = "the kernel refuses 32-bit x86 programs (Exec format error)"
 
 
 def host(tmp_path, probe=None, before="", unshare=False, **env):
-    """Sources host.sh as a script does; returns (status, answer, why, preset, stderr). With a probe
-    (the body of a shell function that writes the probe to "$1") the check runs with that probe."""
-    check = "source \"$HOST\""
+    """Sources host.sh as a script does, after the shell lines `before`; returns (status, answer, why,
+    preset, loader, stderr). With a probe (the body of a shell function that writes the probe to
+    "$1") the check runs with that probe, and `before` runs once host.sh is read (it may hide the
+    repository)."""
+    check = f'{before}\nsource "$HOST" || exit $?'
     if probe is not None:
-        check = ("export PIXMODE_HOST_32BIT=yes; source \"$HOST\"; unset PIXMODE_HOST_32BIT; "
-                 f"pixmode_probe_write() {{ {probe}; }}; pixmode_host_answer && source \"$HOST\"")
-    script = f'{before}\n{check} || exit $?\nprintf "%s|%s|%s|%s" "$PIXMODE_HOST_32BIT" "$PIXMODE_HOST_WHY" ' \
-             '"$runnable_preset" "${WINELOADER:-}"'
+        check = (f'export PIXMODE_HOST_32BIT=yes; source "$HOST"; unset PIXMODE_HOST_32BIT\n{before}\n'
+                 f'pixmode_probe_write() {{ {probe}; }}\npixmode_host_answer || exit $?\nsource "$HOST" || exit $?')
+    script = f'{check}\nprintf "%s|%s|%s|%s" "$PIXMODE_HOST_32BIT" "$PIXMODE_HOST_WHY" "$runnable_preset" "${{WINELOADER:-}}"'
     base = {k: v for k, v in os.environ.items() if k not in UNSET}
-    done = subprocess.run(["unshare", "--mount"] * unshare + ["bash", "-c", script], env={**base, "HOST": str(HOST), "TMPDIR": str(tmp_path), **env},
+    done = subprocess.run(["unshare", "--mount"] * unshare + ["bash", "-c", script],
+                          env={**base, "HOST": str(HOST), "TMPDIR": str(tmp_path), **env},
                           capture_output=True, text=True, timeout=60)
     return (done.returncode, *(done.stdout.split("|") if done.returncode == 0 else [None] * 4), done.stderr)
 

@@ -43,6 +43,11 @@ DWORD WinHttpClient::Send(const WebAddress& address, const std::wstring& userAge
     if (!m_setOption(m_request.get(), WINHTTP_OPTION_DISABLE_FEATURE, &features, sizeof(features))) {
         return GetLastError();
     }
+    // The wait for the answer's headers has a limit of its own, 90 s unless set.
+    DWORD headersWait = timeout;
+    if (!m_setOption(m_request.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headersWait, sizeof(headersWait))) {
+        return GetLastError();
+    }
     if (!m_sendRequest(m_request.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0)) {
         return GetLastError();
     }

@@ -141,7 +141,7 @@ def test_the_updater_asks_through_the_system_winhttp_and_uses_no_planted_dll(rig
     try:
         process = rig.start_wine(planted.program_folder / "Marrowick.exe", "C:\\Pixmode\\pixmode.exe", "0",
                                  FILE_VERSION, "0", cwd=planted.current_folder)
-        box = driver.wait_message_box(caption=UPDATER_CAPTION, pid=process.pid, timeout=40)
+        box = driver.wait_message_box(caption=UPDATER_CAPTION, timeout=40)
     finally:
         rig.env.pop(TEST_FEED)
     assert box is not None, "the updater showed nothing"

@@ -4,7 +4,8 @@
 
 #include <memory>
 #include <string>
-#include <vector>
+
+#include "updater/Environment.h"
 
 namespace {
 
@@ -36,11 +37,4 @@ bool AppendParameterLine(const std::wstring& file, const std::wstring& parameter
            written == line.size();
 }
 
-std::wstring ParameterLogFile() {
-    const DWORD size = GetEnvironmentVariableW(kParameterLogVariable, nullptr, 0);
-    if (size == 0) return std::wstring();
-    std::vector<wchar_t> buffer(size);
-    const DWORD length = GetEnvironmentVariableW(kParameterLogVariable, buffer.data(), size);
-    if (length == 0 || length >= size) return std::wstring();
-    return std::wstring(buffer.data(), length);
-}
+std::wstring ParameterLogFile() { return EnvironmentValue(kParameterLogVariable); }

@@ -1,15 +1,20 @@
-// What the updater shows for the parameter text it was started with.
+// What the updater says, for each way a check can end.
 #pragma once
 #include <windows.h>
 
 #include <string>
 
+struct CheckOutcome;
+
 inline constexpr wchar_t kUpdaterCaption[] = L"Pixmode Updater";
 
 struct UpdaterMessage {
-    bool show;  // an automatic start with good parameters ends silently
     std::wstring text;
     UINT style;  // buttons and icon for MessageBoxW
 };
 
-UpdaterMessage UpdaterMessageFor(const std::wstring& parameters);
+// For a parameter text the updater cannot read.
+UpdaterMessage ParametersMessage(const std::wstring& parameters);
+
+// For a check of the installed version (a 64-bit file version; 0 when the program has none).
+UpdaterMessage OutcomeMessage(const CheckOutcome& outcome, long long installed);

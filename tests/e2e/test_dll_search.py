@@ -17,8 +17,10 @@ import xrandr
 from driver import IDCANCEL, IDOK
 from resources import ID, text
 from rig import windows_path
-from test_about_and_updater import FILE_VERSION, updater_starts
+from test_about_and_updater import FILE_VERSION, UPDATER_CAPTION, updater_starts
+from test_updater_feed import TEST_FEED, feed, listing  # noqa: F401 (feed is a fixture)
 
+PLANTED = ("version.dll", "winhttp.dll")
 ABOUT_BUTTON, SHORTCUT, BROWSE = ID["IDC_ABOUT_BUTTON"], ID["IDC_SHORTCUT"], ID["IDC_BROWSE"]
 DESCRIPTION, VERSION = ID["IDC_ABOUT_DESCRIPTION"], ID["IDC_ABOUT_VERSION"]
 
@@ -33,7 +35,8 @@ class Planted:
         self.current_folder = folder / "Documents"
         for where in (self.program_folder, self.current_folder):
             where.mkdir()
-            shutil.copy(rig.build_dir / "planted" / "version.dll", where / "version.dll")
+            for dll in PLANTED:
+                shutil.copy(rig.build_dir / "planted" / dll, where / dll)
         shutil.copy(program, self.program_folder / "pixmode.exe")
         for name in ("Marrowick.exe", "readme.html"):
             shutil.copy(rig.build_dir / name, self.program_folder / name)
@@ -71,7 +74,7 @@ class Planted:
 @pytest.fixture
 def planted(rig, pixmode, tmp_path):
     setting = rig.env["WINEDLLOVERRIDES"]
-    rig.env["WINEDLLOVERRIDES"] = setting + ";version=n,b"
+    rig.env["WINEDLLOVERRIDES"] = setting + ";version=n,b;winhttp=n,b"
     folders = Planted(rig, pixmode.exe, tmp_path)
     rig.env["PIXMODE_UPDATER_LOG"] = windows_path(folders.updater_log)
     pixmode.exe = folders.program_folder / "pixmode.exe"
@@ -81,10 +84,13 @@ def planted(rig, pixmode, tmp_path):
     rig.env.pop("PIXMODE_UPDATER_LOG")
 
 
-def test_a_program_that_imports_the_version_library_runs_the_planted_one(planted):
-    # The rig searches as Windows does: an import of version.dll finds the planted file first.
-    user = planted.run_beside("planted/version_user.exe")
-    assert planted.calls_from(user) == ["GetFileVersionInfoSizeW"]
+@pytest.mark.parametrize("user, call", [("version_user.exe", "GetFileVersionInfoSizeW"),
+                                        ("winhttp_user.exe", "WinHttpOpen")])
+def test_a_program_that_imports_a_system_library_runs_the_planted_one(planted, user, call):
+    # The rig searches as Windows does: an import of version.dll or winhttp.dll finds the planted
+    # file first.
+    user = planted.run_beside(f"planted/{user}")
+    assert planted.calls_from(user) == [call]
 
 
 def test_a_command_line_switch_uses_no_planted_dll(rig, pixmode, planted):
@@ -127,3 +133,22 @@ def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version
     for program in ("pixmode.exe", "Marrowick.exe"):
         assert planted.calls_from(program) == [], program
         assert planted.loads(program) <= 1, program
+
+
+def test_the_updater_asks_through_the_system_winhttp_and_uses_no_planted_dll(rig, driver, planted, feed):
+    feed.serve(listing("2.7.0.0"))
+    rig.env[TEST_FEED] = feed.folder
+    try:
+        process = rig.start_wine(planted.program_folder / "Marrowick.exe", "C:\\Pixmode\\pixmode.exe", "0",
+                                 FILE_VERSION, "0", cwd=planted.current_folder)
+        box = driver.wait_message_box(caption=UPDATER_CAPTION, timeout=40)
+    finally:
+        rig.env.pop(TEST_FEED)
+    assert box is not None, "the updater showed nothing"
+    # The real WinHTTP fetched the list.
+    assert box["text"] == "Pixmode 2.7.0.0 is installed. It is the latest version."
+    driver.click(box["hwnd"], IDOK)
+    assert process.wait(timeout=30) == 0
+    assert planted.calls_from("Marrowick.exe") == []
+    # Under Wine its user32 loads version.dll (see above); nothing loads a winhttp.dll by name.
+    assert planted.loads("Marrowick.exe") <= 1

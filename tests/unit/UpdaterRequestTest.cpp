@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fakes/FakeUpdaterHost.h"
+#include "fakes/FakeWebClient.h"
+#include "updater/UpdateCheck.h"
 #include "updater/UpdaterMessage.h"
 #include "updater/UpdaterRequest.h"
 
@@ -60,32 +63,17 @@ TEST(UpdaterRequest, DottedVersionSplitsTheSixteenBitParts) {
     EXPECT_EQ(DottedFileVersion(static_cast<long long>(0xFFFF000100020003ull)), L"65535.1.2.3");
 }
 
-TEST(UpdaterMessage, StartedByHandTellsTheInstalledVersion) {
-    const UpdaterMessage message = UpdaterMessageFor(L"C:\\Program Files\\Pixmode\\pixmode.exe 0 562980018192384 0");
-    EXPECT_TRUE(message.show);
-    EXPECT_EQ(message.text,
-              L"Pixmode 2.7.0.0 is installed.\n\nNo update source is configured or reachable, so no newer "
-              L"version can be looked for.");
-    EXPECT_EQ(message.style, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+TEST(UpdaterMessage, MalformedParametersAreShownAsAnErrorWhicheverTheFlag) {
+    for (const wchar_t* parameters : {L"C:\\p.exe 0 562980018192384", L"", L"C:\\p.exe 0 562980018192384 1 extra"}) {
+        FakeWebClient web;
+        FakeUpdaterHost host;
+        RunUpdater(parameters, {L"", L"http://127.0.0.1:8000/"}, web, host);
+        ASSERT_EQ(host.shown.size(), 1u);
+        EXPECT_EQ(host.shown[0].text,
+                  L"The updater was started with parameters it cannot read:\n\n" + std::wstring(parameters) +
+                      L"\n\nIt expects the program path, 0, the program's version number and 1 or 0.");
+        EXPECT_EQ(host.shown[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
+        EXPECT_TRUE(web.sent.empty());
+    }
     EXPECT_STREQ(kUpdaterCaption, L"Pixmode Updater");
-}
-
-TEST(UpdaterMessage, UnknownVersionIsSaidSo) {
-    const UpdaterMessage message = UpdaterMessageFor(L"C:\\p.exe 0 0 0");
-    EXPECT_TRUE(message.show);
-    EXPECT_EQ(message.text.rfind(L"The installed Pixmode has no version information.\n\n", 0), 0u);
-}
-
-TEST(UpdaterMessage, AutomaticStartEndsSilently) {
-    EXPECT_FALSE(UpdaterMessageFor(L"C:\\Program Files\\Pixmode\\pixmode.exe 0 562980018192384 1").show);
-}
-
-TEST(UpdaterMessage, MalformedParametersAreShownAsAnError) {
-    const UpdaterMessage message = UpdaterMessageFor(L"C:\\p.exe 0 562980018192384");
-    EXPECT_TRUE(message.show);
-    EXPECT_EQ(message.text,
-              L"The updater was started with parameters it cannot read:\n\nC:\\p.exe 0 562980018192384\n\n"
-              L"It expects the program path, 0, the program's version number and 1 or 0.");
-    EXPECT_EQ(message.style, static_cast<UINT>(MB_OK | MB_ICONERROR));
-    EXPECT_TRUE(UpdaterMessageFor(L"").show);
 }

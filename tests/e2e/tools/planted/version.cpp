@@ -1,7 +1,8 @@
-// A DLL named like the system's version library, as a file that lands unasked beside a program.
-// It appends a line to planted.log beside itself when a program loads it ("load", the program's
-// path) and each time one of its version functions is called (the function's name, the program's
-// path and the path of the module that called it, separated by tabs); those functions find nothing.
+// A DLL named like a system library (built twice: as version.dll and as winhttp.dll), as a file
+// that lands unasked beside a program. It appends a line to planted.log beside itself when a
+// program loads it ("load", the program's path) and each time one of its functions is called (the
+// function's name, the program's path and the path of the module that called it, separated by
+// tabs); those functions find nothing and open nothing.
 #include <windows.h>
 
 #include <string>
@@ -60,5 +61,10 @@ __declspec(dllexport) BOOL WINAPI GetFileVersionInfoW(LPCWSTR, DWORD, DWORD, LPV
 __declspec(dllexport) BOOL WINAPI VerQueryValueW(LPCVOID, LPCWSTR, LPVOID*, PUINT) {
     Log(L"VerQueryValueW", ModuleAt(__builtin_return_address(0)));
     return FALSE;
+}
+
+__declspec(dllexport) void* WINAPI WinHttpOpen(LPCWSTR, DWORD, LPCWSTR, LPCWSTR, DWORD) {
+    Log(L"WinHttpOpen", ModuleAt(__builtin_return_address(0)));
+    return nullptr;
 }
 }

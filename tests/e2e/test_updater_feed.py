@@ -1,0 +1,310 @@
+"""The updater against a list of releases that the test serves itself on 127.0.0.1 (plain HTTP,
+which the updater allows only on loopback), pointed at it through its test setting: the box it
+shows when started by hand, its silence and its record when started automatically, and the
+browser it hands a download to. Wine's winebrowser is told to run a script of the test instead of
+a browser, so the address handed over is logged and nothing leaves this machine."""
+import http.server
+import re
+import shutil
+import socket
+import subprocess
+import threading
+import time
+from pathlib import Path
+
+import pytest
+
+from driver import IDNO, IDOK, IDYES
+from test_about_and_updater import FILE_VERSION, UPDATER_CAPTION
+
+PROGRAM = "C:\\Pixmode\\pixmode.exe"
+TEST_FEED = "PIXMODE_UPDATER_TEST_FEED"
+SUM = "4f2b8c1d9e0a7b6c5d4e3f2a1b0c9d8e7f6a5b4c3d2e1f0a9b8c7d6e5f4a3b2c"
+INSTALLED = "Pixmode 2.7.0.0 is installed."
+UNREADABLE = INSTALLED + "\n\nThe list of releases at\n{feed}\nis not one the updater can trust: "
+ONCE = ["/feed/SHA256SUMS"]
+UNFETCHED = INSTALLED + "\n\nThe list of releases could not be read from\n{feed}\n\n"
+
+
+def listing(*versions):
+    return "".join(f"{SUM}  pixmode-{version}.zip\n" for version in versions).encode()
+
+
+class Feed:
+    """A web server in a thread of the test on 127.0.0.1. routes maps a path to (status, headers,
+    body), or to "stall" for an answer that never comes; every other path is not found."""
+
+    def __init__(self):
+        self.routes = {}
+        self.requests = []  # (path, [(header, value), ...]) in order
+        self.release = threading.Event()
+        feed = self
+
+        class Handler(http.server.BaseHTTPRequestHandler):
+            def do_GET(self):
+                feed.requests.append((self.path, list(self.headers.items())))
+                answer = feed.routes.get(self.path, (404, {}, b"not found"))
+                if answer == "stall":
+                    feed.release.wait(60)
+                    return
+                status, headers, body = answer
+                self.send_response(status)
+                for name, value in headers.items():
+                    self.send_header(name, value)
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+
+            def log_message(self, *args):
+                pass
+
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+        self.port = self.server.server_address[1]
+        self.folder = f"http://127.0.0.1:{self.port}/feed/"
+        self.sums = self.folder + "SHA256SUMS"
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def serve(self, body, status=200, headers=None, path="/feed/SHA256SUMS"):
+        self.routes[path] = (status, headers or {}, body)
+
+    def stop(self):
+        self.release.set()
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class Updater:
+    """Marrowick.exe of the build, started as the program starts it, with the test setting."""
+
+    def __init__(self, rig, feed):
+        self.rig = rig
+        self.feed = feed
+        self.started = []
+        users = Path(rig.env["WINEPREFIX"]) / "drive_c" / "users"
+        self.record = next(folder for folder in users.iterdir() if folder.name != "Public") / \
+            "AppData" / "Local" / "Pixmode" / "Marrowick.ini"
+
+    def start(self, flag, address=None):
+        env = dict(self.rig.env)
+        env.pop(TEST_FEED, None)
+        if address is not None:
+            env[TEST_FEED] = address
+        process = subprocess.Popen(
+            [self.rig.loader, str(self.rig.build_dir / "Marrowick.exe"), PROGRAM, "0", FILE_VERSION, flag],
+            env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.started.append(process)
+        return process
+
+    def box(self, driver):
+        box = driver.wait_message_box(caption=UPDATER_CAPTION, timeout=40)
+        assert box is not None, "the updater showed no box"
+        return box
+
+    def answer(self, driver, process, box, button):
+        driver.click(box["hwnd"], button)
+        assert driver.wait_gone(box["hwnd"], timeout=10)
+        assert process.wait(timeout=30) == 0
+
+    def check_by_hand(self, driver, address):
+        """Starts the check by hand, reads its box, presses OK and waits for the end."""
+        process = self.start("0", address)
+        box = self.box(driver)
+        self.answer(driver, process, box, IDOK)
+        return box
+
+    def ends_silently(self, address):
+        """Starts the automatic check and waits for its end: a box would hold it open."""
+        process = self.start("1", address)
+        try:
+            process.wait(timeout=40)
+        except subprocess.TimeoutExpired:
+            pytest.fail("the automatic check did not end by itself: it shows something")
+        return process.returncode
+
+    def end_all(self):
+        for process in self.started:
+            if process.poll() is None:
+                process.kill()
+                process.wait(timeout=30)
+
+
+@pytest.fixture
+def feed():
+    server = Feed()
+    yield server
+    server.stop()
+
+
+@pytest.fixture
+def updater(rig, feed):
+    runner = Updater(rig, feed)
+    shutil.rmtree(runner.record.parent, ignore_errors=True)
+    yield runner
+    runner.end_all()
+    shutil.rmtree(runner.record.parent, ignore_errors=True)
+
+
+def closed_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+@pytest.mark.parametrize("routes, text, icon, asked", [
+    ({"/feed/SHA256SUMS": listing("2.6.0.0", "2.7.0.0")},
+     INSTALLED + " It is the latest version.", "information", ONCE),
+    ({"/feed/SHA256SUMS": listing("2.6.1.0", "2.5.0.0")},
+     INSTALLED + " It is newer than the latest release, 2.6.1.0.", "information", ONCE),
+    ({"/feed/SHA256SUMS": listing("2.8.0.0") + b"2.9.0.0\n"},
+     UNREADABLE + "line 2 is not of the form \"<SHA-256>  pixmode-<version>.zip\" or names a version listed before.",
+     "warning", ONCE),
+    ({"/feed/SHA256SUMS": b""}, UNREADABLE + "it lists no release.", "warning", ONCE),
+    ({}, UNFETCHED + "The server answered with HTTP status 404.", "warning", ONCE),
+    ({"/feed/SHA256SUMS": b"x" * (64 * 1024 + 1)}, UNFETCHED + "The answer is larger than 64 KiB.", "warning", ONCE),
+    # Sent on within loopback, it follows; sent to plain HTTP off loopback, it refuses.
+    ({"/feed/SHA256SUMS": (302, "/moved/SHA256SUMS"), "/moved/SHA256SUMS": listing("2.7.0.0")},
+     INSTALLED + " It is the latest version.", "information", ["/feed/SHA256SUMS", "/moved/SHA256SUMS"]),
+    ({"/feed/SHA256SUMS": (302, "http://0.0.0.0:{port}/moved/SHA256SUMS"), "/moved/SHA256SUMS": listing("2.7.0.0")},
+     UNFETCHED + "The server sent the updater on to an address that is not HTTPS, which it does not follow:\n"
+                 "http://0.0.0.0:{port}/moved/SHA256SUMS", "warning", ONCE),
+], ids=["up to date", "only older", "malformed line", "empty", "404", "too large", "redirect on loopback",
+        "redirect to plain http"])
+def test_by_hand_one_box_answers_what_the_list_says(driver, feed, updater, routes, text, icon, asked):
+    for path, answer in routes.items():
+        if isinstance(answer, tuple):
+            feed.serve(b"", status=answer[0], headers={"Location": answer[1].format(port=feed.port)}, path=path)
+        else:
+            feed.serve(answer, path=path)
+    box = updater.check_by_hand(driver, feed.folder)
+    assert box["text"] == text.format(feed=feed.sums, port=feed.port)
+    assert box["icon"] == icon
+    assert box["buttons"] == [IDOK]
+    # One GET of the list (and of where it was sent on to on loopback), with nothing of the
+    # updater's own but its user agent (Host and Connection are HTTP's).
+    assert [path for path, _ in feed.requests] == list(asked)
+    for _, headers in feed.requests:
+        names = {name.lower() for name, _ in headers}
+        assert names <= {"host", "user-agent", "connection"}, headers
+        assert dict((name.lower(), value) for name, value in headers)["user-agent"] == "Pixmode-Updater/2.7.0.0"
+    assert not updater.record.exists(), "a check by hand keeps no record"
+
+
+@pytest.mark.parametrize("where, text", [
+    ("closed port", UNFETCHED + r"The address could not be reached\.\n\n(.+ )?\(error 12029\)"),
+    # Each wait is bounded (about 10 s). Windows reports ERROR_WINHTTP_TIMEOUT (12002); Wine 8's
+    # WinHTTP passes on the socket's own time-out, WSAETIMEDOUT (10060).
+    ("stalling server", UNFETCHED + r"The address could not be reached\.\n\n(.+ )?\(error (12002|10060)\)"),
+    ("plain http off loopback", INSTALLED + "\n\nThe updater does not ask\n{folder}\nIt asks over HTTPS only, and "
+                                            "over plain HTTP only on this computer's loopback interface."),
+    ("no address", INSTALLED + "\n\nThis build of the updater has no address to look for newer versions at."),
+], ids=lambda value: value if " " in value and "\n" not in value else "")
+def test_by_hand_it_says_why_it_could_not_tell(driver, feed, updater, where, text):
+    folder = {"closed port": f"http://127.0.0.1:{closed_port()}/feed/", "stalling server": feed.folder,
+              "plain http off loopback": f"http://0.0.0.0:{feed.port}/feed/", "no address": None}[where]
+    feed.routes["/feed/SHA256SUMS"] = "stall" if where == "stalling server" else (200, {}, listing("2.8.0.0"))
+    box = updater.check_by_hand(driver, folder)
+    expected = text.format(feed=re.escape((folder or "") + "SHA256SUMS"), folder=folder)
+    if "(error" in text:
+        # The platform's own text for the error stands before its number, whatever it says (Wine 8's
+    # WinHTTP has no message table, so under Wine there is none).
+        assert re.fullmatch(expected, box["text"], re.DOTALL), box["text"]
+    else:
+        assert box["text"] == expected
+    assert box["icon"] == ("information" if where == "no address" else "warning")
+    # 0.0.0.0 would reach this machine's own server: nothing came.
+    assert len(feed.requests) == (1 if where == "stalling server" else 0)
+
+
+@pytest.fixture
+def browser(rig, tmp_path):
+    """Wine hands web addresses to winebrowser, which runs the first program of its Browsers list:
+    here a script that logs the address it gets."""
+    log = tmp_path / "opened.txt"
+    script = tmp_path / "browser.sh"
+    script.write_text(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{log}'\n")
+    script.chmod(0o755)
+    key = r"HKCU\Software\Wine\WineBrowser"
+    rig.wine("reg", "add", key, "/v", "Browsers", "/d", str(script), "/f", check=True)
+    yield log
+    rig.wine("reg", "delete", key, "/v", "Browsers", "/f")
+
+
+def opened(log, count, timeout=20.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        lines = log.read_text().splitlines() if log.exists() else []
+        if len(lines) >= count:
+            return lines
+        time.sleep(0.2)
+    return log.read_text().splitlines() if log.exists() else []
+
+
+def test_a_newer_version_is_offered_and_yes_opens_its_download(driver, feed, updater, browser):
+    feed.serve(listing("2.7.0.0", "2.8.0.0", "2.6.0.0"))
+    download = feed.folder + "pixmode-2.8.0.0.zip"
+    # No first, then Yes: only the Yes hands the download to the browser.
+    for button in (IDNO, IDYES):
+        process = updater.start("0", feed.folder)
+        box = updater.box(driver)
+        assert box["text"] == ("Pixmode 2.8.0.0 is available. Pixmode 2.7.0.0 is installed.\n\n"
+                               f"Open its download in your browser?\n\n{download}")
+        assert box["icon"] == "question"
+        assert box["buttons"] == [IDYES, IDNO]
+        updater.answer(driver, process, box, button)
+    assert opened(browser, 1) == [download]
+    # It never fetched the archive itself.
+    assert [path for path, _ in feed.requests] == ["/feed/SHA256SUMS"] * 2
+
+
+@pytest.mark.parametrize("where", ["up to date", "only older", "404", "malformed", "closed port",
+                                   "plain http off loopback", "no address"])
+def test_automatically_it_is_silent_unless_a_newer_version_exists(feed, updater, where):
+    feed.serve({"up to date": listing("2.7.0.0"), "only older": listing("2.6.0.0"),
+                "malformed": listing("2.9.0.0")[1:]}.get(where, b""))
+    if where == "404":
+        feed.routes.clear()
+    folder = {"closed port": f"http://127.0.0.1:{closed_port()}/feed/",
+              "plain http off loopback": f"http://0.0.0.0:{feed.port}/feed/", "no address": None}.get(where, feed.folder)
+    assert updater.ends_silently(folder) == 0
+    asked = folder == feed.folder
+    assert len(feed.requests) == (1 if asked else 0)
+    # The day's request is kept even when it failed; without an address nothing is asked or kept.
+    assert updater.record.exists() == (where not in ("plain http off loopback", "no address"))
+
+
+def test_automatically_one_request_a_day_and_each_version_announced_once(driver, feed, updater):
+    feed.serve(listing("2.8.0.0", "2.7.0.0"))
+
+    def announced():
+        process = updater.start("1", feed.folder)
+        box = updater.box(driver)
+        updater.answer(driver, process, box, IDNO)
+        return box["text"].split(" is available.")[0]
+
+    def a_day_passed():
+        # The record's time of the last request, put back by more than a day.
+        text = updater.record.read_text(encoding="latin-1")
+        assert re.search(r"^LastRequest=\d+", text, re.MULTILINE), text
+        updater.record.write_text(re.sub(r"^LastRequest=\d+", "LastRequest=1", text, flags=re.MULTILINE),
+                                  encoding="latin-1", newline="")
+
+    assert announced() == "Pixmode 2.8.0.0"
+    assert len(feed.requests) == 1
+    # The same day: no request at all.
+    assert updater.ends_silently(feed.folder) == 0
+    assert len(feed.requests) == 1
+    # A day later it asks again, but 2.8.0.0 was announced.
+    a_day_passed()
+    assert updater.ends_silently(feed.folder) == 0
+    assert len(feed.requests) == 2
+    # A newer one is announced, once.
+    feed.serve(listing("2.9.0.0", "2.8.0.0"))
+    a_day_passed()
+    assert announced() == "Pixmode 2.9.0.0"
+    a_day_passed()
+    assert updater.ends_silently(feed.folder) == 0
+    assert len(feed.requests) == 4
+    # By hand it always asks and always answers.
+    process = updater.start("0", feed.folder)
+    updater.answer(driver, process, updater.box(driver), IDNO)
+    assert len(feed.requests) == 5

@@ -1,0 +1,25 @@
+// The system's HTTP service, one GET at a time, behind a seam.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "updater/WebAddress.h"
+
+class IWebClient {
+public:
+    virtual ~IWebClient() = default;
+    // Sends a GET whose only header of the updater's own is the user agent, and waits for the
+    // answer's headers; redirects are not followed. Each wait ends after timeout milliseconds.
+    // 0, or the service's error code.
+    virtual DWORD Send(const WebAddress& address, const std::wstring& userAgent, DWORD timeout) = 0;
+    // The answer's HTTP status, and its Location header (empty when it has none).
+    virtual DWORD Status() = 0;
+    virtual std::wstring Location() = 0;
+    // Appends at most most bytes of the answer's body; none at its end. 0, or an error code.
+    virtual DWORD Read(std::string& body, DWORD most) = 0;
+    // The service's text for one of its error codes; empty when it has none.
+    virtual std::wstring ErrorText(DWORD error) = 0;
+    // A millisecond tick count.
+    virtual ULONGLONG Milliseconds() = 0;
+};

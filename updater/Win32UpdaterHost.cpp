@@ -1,0 +1,77 @@
+#include "updater/Win32UpdaterHost.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "updater/UpdaterMessage.h"
+#include "updater/UpdaterRequest.h"
+
+namespace {
+
+const wchar_t kSection[] = L"Automatic check";
+
+std::wstring RecordValue(const std::wstring& file, const wchar_t* key) {
+    std::vector<wchar_t> value(64);
+    const DWORD length =
+        GetPrivateProfileStringW(kSection, key, L"", value.data(), static_cast<DWORD>(value.size()), file.c_str());
+    return std::wstring(value.data(), length);
+}
+
+// The shell may hand a web address to a handler that needs COM on the calling thread.
+class ComApartment {
+public:
+    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(m_result)) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    HRESULT m_result;
+};
+
+}  // namespace
+
+int Win32UpdaterHost::Show(const std::wstring& text, UINT style) {
+    return MessageBoxW(nullptr, text.c_str(), kUpdaterCaption, style | MB_SETFOREGROUND);
+}
+
+void Win32UpdaterHost::OpenInBrowser(const std::wstring& address) {
+    const ComApartment apartment;
+    ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+unsigned long long Win32UpdaterHost::Now() {
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+}
+
+CheckRecord Win32UpdaterHost::ReadRecord() {
+    const std::wstring file = RecordFile();
+    if (file.empty()) return CheckRecord{};
+    return {ReadRecordNumber(RecordValue(file, L"LastRequest")), ReadRecordVersion(RecordValue(file, L"Announced"))};
+}
+
+void Win32UpdaterHost::WriteRecord(const CheckRecord& record) {
+    const std::wstring file = RecordFile();
+    if (file.empty()) return;
+    CreateDirectoryW(file.substr(0, file.find_last_of(L'\\')).c_str(), nullptr);
+    WritePrivateProfileStringW(kSection, L"LastRequest", std::to_wstring(record.lastRequest).c_str(), file.c_str());
+    const std::wstring announced =
+        record.announced == 0 ? std::wstring() : DottedFileVersion(static_cast<long long>(record.announced));
+    WritePrivateProfileStringW(kSection, L"Announced", announced.c_str(), file.c_str());
+}
+
+std::wstring RecordFile() {
+    // The platform's own limit for this call.
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+        return std::wstring();
+    }
+    return std::wstring(folder) + L"\\Pixmode\\Marrowick.ini";
+}

@@ -3,12 +3,6 @@
 // also imports every library the program imports, without using them, and carries the program's
 // manifest: what it takes beyond the plain one is loading, not work.
 #include <windows.h>
-#ifdef SAME_IMPORTS
-#include <commctrl.h>
-#include <commdlg.h>
-#include <objbase.h>
-#include <shellapi.h>
-#endif
 
 #include <cstdlib>
 #include <cwchar>
@@ -17,10 +11,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 #ifdef SAME_IMPORTS
     // Never true: the references alone make the loader map the libraries at start.
     if (__argc > 1000) {
-        InitCommonControlsEx(nullptr);
-        ShellExecuteW(nullptr, nullptr, nullptr, nullptr, nullptr, SW_SHOW);
-        CoInitialize(nullptr);
-        GetOpenFileNameW(nullptr);
         RegCloseKey(nullptr);
         GetDeviceCaps(nullptr, 0);
     }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "about/AboutActions.h"
+#include "framework/LateLoaded.h"
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
 #include "res/resource.h"
@@ -48,6 +49,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 
 void ShowAboutBox(HWND owner, IShell& shell) {
     AboutContext context{AppInstance(), &shell};
+    PrepareCommonControls();
     DialogBoxParamW(AppInstance(), MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc,
                     reinterpret_cast<LPARAM>(&context));
 }

@@ -1,7 +1,7 @@
 // Starts a program and its minimal counterpart alternately, many times, and prints the median
 // time of each and their ratio. Nothing here is a test: the figures are only printed.
 //
-//   bench_runner switch <runs> <pixmode.exe> <minimal_switch.exe>
+//   bench_runner switch <runs> <pixmode.exe> <minimal_switch.exe or minimal_switch_imports.exe>
 //       each run: switch the default display to 800 x 600 and back to its current size
 //   bench_runner dialog <runs> <pixmode.exe> <minimal_dialog.exe> [minimal's argument]
 //       each run: start without options until the dialog's list (1009) is ready, then close it
@@ -106,6 +106,12 @@ double Median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// Each line names the minimal program it compares with.
+std::string FileName(const std::wstring& path) {
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+    return std::string(name.begin(), name.end());
+}
+
 void Report(const char* what, const std::vector<double>& real, const std::vector<double>& minimal) {
     const double a = Median(real), b = Median(minimal);
     std::printf("%s: pixmode median %.1f ms, minimal median %.1f ms, ratio %.3f (%zu runs each)\n", what, a, b,
@@ -145,7 +151,8 @@ int wmain(int argc, wchar_t** argv) {
                 times[which].push_back(there + home);
             }
         }
-        Report("(a) command-line switch there and back", times[0], times[1]);
+        const std::string label = "(a) command-line switch there and back, against " + FileName(exes[1]);
+        Report(label.c_str(), times[0], times[1]);
         return 0;
     }
     if (mode == L"dialog" || mode == L"floor") {
@@ -165,10 +172,8 @@ int wmain(int argc, wchar_t** argv) {
                 times[which].push_back(ready);
             }
         }
-        // Named by the minimal program's file and argument, so each line says what it compares with.
-        const std::wstring minimalName = exes[1].substr(exes[1].find_last_of(L"\\/") + 1) + minimalArguments;
-        const std::string label =
-            "(b) main dialog ready with its list, against " + std::string(minimalName.begin(), minimalName.end());
+        const std::string label = "(b) main dialog ready with its list, against " + FileName(exes[1]) +
+                                  std::string(minimalArguments.begin(), minimalArguments.end());
         Report(label.c_str(), times[0], times[1]);
         return 0;
     }

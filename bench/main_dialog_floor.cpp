@@ -1,12 +1,10 @@
 // The floor under the main dialog's start: the main dialog's own template, in a program with the
-// same imports as Pixmode, making the platform calls Pixmode makes until its mode list has rows,
-// in the same order and number, and nothing of Pixmode's own in between: no labels, no choice of
-// rows beyond the ones Pixmode lists at start, no sort rule. Its time is what Wine needs for that
-// work; whatever pixmode.exe takes beyond it is the program's own.
+// same imports as Pixmode and the same libraries loaded when first needed, making the platform calls Pixmode makes
+// until its mode list has rows, in the same order and number, and nothing of Pixmode's own in between: no labels, no
+// choice of rows beyond the ones Pixmode lists at start, no sort rule. Its time is what Wine needs for that work;
+// whatever pixmode.exe takes beyond it is the program's own.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
-#include <objbase.h>
 #include <shellapi.h>
 
 #include <memory>
@@ -14,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "framework/LateLoaded.h"
 #include "framework/SystemLibrary.h"
 #include "resource.h"
 
@@ -21,7 +20,7 @@ namespace {
 
 struct Free {
     void operator()(HICON icon) const { DestroyIcon(icon); }
-    void operator()(HIMAGELIST images) const { ImageList_Destroy(images); }
+    void operator()(HIMAGELIST images) const { late::ImageList_Destroy(images); }
 };
 template <typename Handle>
 using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Free>;
@@ -87,12 +86,12 @@ void SetUpList(HWND dialog, HWND list) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x4031, 0x4031);
     const Owned<HICON> row = Icon(IDI_ROW_MARKER, 4), up = Icon(IDI_SORT_ASCENDING, 0),
                        down = Icon(IDI_SORT_DESCENDING, 0);
-    g_rowImages.reset(ImageList_Create(4, 4, ILC_MASK, 1, 1));
-    ImageList_AddIcon(g_rowImages.get(), row.get());
+    g_rowImages.reset(late::ImageList_Create(4, 4, ILC_MASK, 1, 1));
+    late::ImageList_ReplaceIcon(g_rowImages.get(), -1, row.get());
     Send(list, LVM_SETIMAGELIST, LVSIL_SMALL, g_rowImages.get());
-    g_headerImages.reset(ImageList_Create(8, 8, ILC_MASK, 2, 2));
-    ImageList_AddIcon(g_headerImages.get(), up.get());
-    ImageList_AddIcon(g_headerImages.get(), down.get());
+    g_headerImages.reset(late::ImageList_Create(8, 8, ILC_MASK, 2, 2));
+    late::ImageList_ReplaceIcon(g_headerImages.get(), -1, up.get());
+    late::ImageList_ReplaceIcon(g_headerImages.get(), -1, down.get());
     Send(ListView_GetHeader(list), HDM_SETIMAGELIST, HDSIL_NORMAL, g_headerImages.get());
     SIZE letters{};
     GetTextExtentPoint32W(WindowDC(list).Get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
@@ -234,7 +233,7 @@ void StartUpdater(HWND owner) {
     request.lpParameters = parameters.c_str();
     request.nShow = SW_SHOWNORMAL;
     request.hMonitor = MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
-    ShellExecuteExW(&request);
+    late::ShellExecuteExW(&request);
 }
 
 void Start(HWND dialog) {
@@ -273,15 +272,10 @@ INT_PTR CALLBACK FloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    // Never true: the references alone make the loader map the rest of the libraries Pixmode imports.
-    if (__argc > 1000) {
-        CoInitialize(nullptr);
-        GetOpenFileNameW(nullptr);
-        RegCloseKey(nullptr);
-    }
+    // Never true: the reference alone makes the loader map the rest of the libraries Pixmode imports.
+    if (__argc > 1000) RegCloseKey(nullptr);
     RestrictDllSearchToSystemFolder();
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_LINK_CLASS};
-    InitCommonControlsEx(&controls);
+    PrepareCommonControls();
     DEVMODEW saved = Mode();
     EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &saved);
     g_icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PIXMODE));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both presets, starts the virtual display and prints the benchmark figures:
-#   (a) the command-line switch against a minimal program making the same change call,
+#   (a) the command-line switch against a minimal program making the same change call, and against
+#       that program with Pixmode's imports and manifest,
 #   (b) the main dialog ready with its mode list against a minimal dialog with an empty list, and
 #       against the floor, a program making the same platform calls with none of the program's logic,
 #   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
@@ -46,6 +47,9 @@ fi
   wine=${WINELOADER:-wine}
   "$wine" "$build/bench/bench_runner.exe" switch "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
     "$("$wine" winepath -w "$build/bench/minimal_switch.exe")" </dev/null
+  # ... and against the same in a program with Pixmode's imports and manifest: loading, not work.
+  "$wine" "$build/bench/bench_runner.exe" switch "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
+    "$("$wine" winepath -w "$build/bench/minimal_switch_imports.exe")" </dev/null
   "$wine" "$build/bench/bench_runner.exe" dialog "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
     "$("$wine" winepath -w "$build/bench/minimal_dialog.exe")" </dev/null
   # The same start against the main dialog's own template shown empty: the program's own share.

@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/LateLoaded.h"
 #include "framework/WinApp.h"
 
 namespace {
@@ -28,12 +29,14 @@ HWND CDialog::Owner() const {
 
 INT_PTR CDialog::DoModal() {
     m_bModal = true;
+    PrepareCommonControls();
     return DialogBoxParamW(AppInstance(), MAKEINTRESOURCEW(m_nTemplateId), Owner(), DialogProc,
                            reinterpret_cast<LPARAM>(this));
 }
 
 bool CDialog::Create() {
     m_bModal = false;
+    PrepareCommonControls();
     return CreateDialogParamW(AppInstance(), MAKEINTRESOURCEW(m_nTemplateId), Owner(), DialogProc,
                               reinterpret_cast<LPARAM>(this)) != nullptr;
 }

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include "framework/LateLoaded.h"
+
 std::wstring PlatformFilterList(const std::vector<std::pair<std::wstring, std::wstring>>& filters) {
     std::wstring list;
     for (const auto& [name, pattern] : filters) {
@@ -31,6 +33,6 @@ std::optional<std::wstring> CFileDialog::Open(HWND owner, const FileDialogReques
     dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     dialog.Flags = request.flags | OFN_EXPLORER;
     dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    if (!late::GetOpenFileNameW(&dialog)) return std::nullopt;
     return std::wstring(file.data());
 }

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/LateLoaded.h"
+
 class CImageList {
 public:
     CImageList() = default;
@@ -12,7 +14,7 @@ public:
 
     bool Create(int cx, int cy, UINT flags, int initial, int grow);
     // Adds the icon; its image index, or -1.
-    int Add(HICON icon) const { return ImageList_AddIcon(m_hImageList, icon); }
+    int Add(HICON icon) const { return late::ImageList_ReplaceIcon(m_hImageList, -1, icon); }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     void DeleteImageList();
 

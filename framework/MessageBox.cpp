@@ -1,6 +1,7 @@
 #include "framework/MessageBox.h"
 
 #include "framework/FrameworkIds.h"
+#include "framework/LateLoaded.h"
 #include "framework/Strings.h"
 
 UINT FrameworkBoxStyle(UINT type) {
@@ -11,9 +12,11 @@ UINT FrameworkBoxStyle(UINT type) {
 }
 
 int Win32MessageBox::Show(const std::wstring& text, UINT type) {
+    PrepareCommonControls();
     return MessageBoxW(GetActiveWindow(), text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), FrameworkBoxStyle(type));
 }
 
 int Win32MessageBox::ShowPlain(const std::wstring& text, const std::wstring& caption, UINT type) {
+    PrepareCommonControls();
     return MessageBoxW(nullptr, text.c_str(), caption.c_str(), type);
 }

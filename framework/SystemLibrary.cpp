@@ -15,30 +15,47 @@ std::wstring SystemFolderPath(const wchar_t* fileName) {
 }
 
 // By full path: a bare name would match a module of that name already loaded from anywhere.
-HMODULE LoadFromSystemFolder(const wchar_t* fileName) {
-    const std::wstring path = SystemFolderPath(fileName);
+HMODULE LoadFromSystemFolder(const wchar_t* fileName, SystemLibrary::Lookup lookup) {
+    const std::wstring path = lookup == SystemLibrary::Lookup::FullPath ? SystemFolderPath(fileName) : fileName;
     if (path.empty()) return nullptr;
     HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     // A Windows 7 without the update that brought the search flags: the library's own folder then
-    // comes first for what it loads.
+    // comes first for what it loads. A name the manifest binds is still taken from where it points.
     if (module == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
-        module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+        module = LoadLibraryExW(path.c_str(), nullptr,
+                                lookup == SystemLibrary::Lookup::FullPath ? LOAD_WITH_ALTERED_SEARCH_PATH : 0);
     }
     return module;
 }
 
+class Win32DllSearch : public IDllSearch {
+public:
+    bool SetDefaultDirectories(DWORD flags) override {
+        // Looked up by name: a Windows 7 without that update lacks it.
+        using Function = BOOL(WINAPI*)(DWORD);
+        const auto setDefaultDllDirectories =
+            SystemLibrary::FindIn<Function>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+        return setDefaultDllDirectories != nullptr && setDefaultDllDirectories(flags) != FALSE;
+    }
+    void SetDirectory(const wchar_t* folder) override { SetDllDirectoryW(folder); }
+};
+
 }  // namespace
 
-void RestrictDllSearchToSystemFolder() {
-    // Looked up by name: a Windows 7 without that update lacks it, and goes on without it.
-    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
-    const auto setDefaultDllDirectories = SystemLibrary::FindIn<SetDefaultDllDirectoriesFunction>(
-        GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-    if (setDefaultDllDirectories != nullptr) setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    SetDllDirectoryW(L"");
+void RestrictDllSearchToSystemFolder(IDllSearch& search) {
+    if (search.SetDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
+    // Only as the fallback: unlike the other, this setting also reaches the programs started from
+    // this one, and a game started with -X would lose its working folder from its DLL search.
+    search.SetDirectory(L"");
 }
 
-SystemLibrary::SystemLibrary(const wchar_t* fileName) : m_module(LoadFromSystemFolder(fileName)) {}
+void RestrictDllSearchToSystemFolder() {
+    Win32DllSearch search;
+    RestrictDllSearchToSystemFolder(search);
+}
+
+SystemLibrary::SystemLibrary(const wchar_t* fileName, Lookup lookup)
+    : m_module(LoadFromSystemFolder(fileName, lookup)) {}
 
 SystemLibrary::~SystemLibrary() {
     if (m_module != nullptr) FreeLibrary(m_module);

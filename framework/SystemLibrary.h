@@ -4,14 +4,33 @@
 #pragma once
 #include <windows.h>
 
-// Limits the process's DLL search to the system folder and takes the current folder out of it, so
-// that what the system's own libraries load later comes from there too. First thing at start.
+// The system's two ways of limiting the DLL search, behind a seam.
+class IDllSearch {
+public:
+    virtual ~IDllSearch() = default;
+    // SetDefaultDllDirectories; false where the system lacks it (a Windows 7 without the update that
+    // brought it) or refuses the flags.
+    virtual bool SetDefaultDirectories(DWORD flags) = 0;
+    virtual void SetDirectory(const wchar_t* folder) = 0;  // SetDllDirectoryW
+};
+
+// Limits the process's DLL search to the system folder, or where the system cannot, takes the
+// current folder out of it, so that what the system's own libraries load later comes from there
+// too. First thing at start.
+void RestrictDllSearchToSystemFolder(IDllSearch& search);
 void RestrictDllSearchToSystemFolder();
 
 // A DLL loaded from the system folder by its file name, freed with the object.
 class SystemLibrary {
 public:
-    explicit SystemLibrary(const wchar_t* fileName);
+    enum class Lookup {
+        FullPath,
+        // By name, for the common controls: only then is the version the manifest binds the one
+        // loaded. Where nothing binds the name, the system folder alone is searched.
+        ManifestFirst,
+    };
+
+    explicit SystemLibrary(const wchar_t* fileName, Lookup lookup = Lookup::FullPath);
     ~SystemLibrary();
     SystemLibrary(const SystemLibrary&) = delete;
     SystemLibrary& operator=(const SystemLibrary&) = delete;

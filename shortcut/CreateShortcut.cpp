@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "framework/LateLoaded.h"
 #include "framework/MessageBox.h"
 #include "framework/ModulePath.h"
 #include "framework/Strings.h"
@@ -12,7 +13,7 @@
 std::optional<std::wstring> Win32ShortcutPlatform::DesktopFolder() {
     // The shell writes at most MAX_PATH characters, terminator included, into this buffer.
     std::wstring folder(MAX_PATH, L'\0');
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder.data()))) {
+    if (FAILED(late::SHGetFolderPathW(nullptr, CSIDL_DESKTOP, nullptr, SHGFP_TYPE_CURRENT, folder.data()))) {
         return std::nullopt;
     }
     folder.resize(folder.find(L'\0'));

@@ -3,6 +3,7 @@
 #include <shlguid.h>
 
 #include "framework/ComPtr.h"
+#include "framework/LateLoaded.h"
 
 namespace {
 
@@ -48,13 +49,13 @@ HRESULT WriteLink(IComLinkRuntime& runtime, const std::wstring& target, const st
 
 }  // namespace
 
-HRESULT Win32ComLinkRuntime::Initialize() { return CoInitialize(nullptr); }
+HRESULT Win32ComLinkRuntime::Initialize() { return late::CoInitialize(nullptr); }
 
-void Win32ComLinkRuntime::Uninitialize() { CoUninitialize(); }
+void Win32ComLinkRuntime::Uninitialize() { late::CoUninitialize(); }
 
 HRESULT Win32ComLinkRuntime::CreateLinkObject(IShellLinkW** link) {
-    return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                            reinterpret_cast<void**>(link));
+    return late::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                  reinterpret_cast<void**>(link));
 }
 
 HRESULT CreateShellLink(IComLinkRuntime& runtime, const std::wstring& target, const std::wstring& arguments,

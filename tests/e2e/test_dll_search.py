@@ -2,7 +2,8 @@
 never used by it. Wine loads its own copy of a system DLL by default; told to take the DLL beside
 the program first ("version=n,b"), it searches as Windows does. The planted version.dll logs each
 program that loads it, and each call of its functions with the module that made it, to
-planted.log beside itself.
+planted.log beside itself. Planted copies of the libraries the program loads only when first
+needed (LATE) log their own name and the program that loaded them there.
 
 Wine's own user32 imports version.dll and may ask it for a file's version size; Windows' user32
 does neither. So under Wine the planted file is loaded into every program started from its
@@ -23,6 +24,10 @@ from test_updater_feed import TEST_FEED, feed, listing  # noqa: F401 (feed is a 
 PLANTED = ("version.dll", "winhttp.dll")
 ABOUT_BUTTON, SHORTCUT, BROWSE = ID["IDC_ABOUT_BUTTON"], ID["IDC_SHORTCUT"], ID["IDC_BROWSE"]
 DESCRIPTION, VERSION = ID["IDC_ABOUT_DESCRIPTION"], ID["IDC_ABOUT_VERSION"]
+# ole32.dll too is loaded late, but it is a known DLL that Windows takes from its system folder
+# whatever the search. Under Wine the system's file dialog loads it by its bare name, and then
+# from beside the program, whatever the program's own search.
+LATE = ("comctl32.dll", "comdlg32.dll", "shell32.dll")
 
 
 class Planted:
@@ -35,8 +40,8 @@ class Planted:
         self.current_folder = folder / "Documents"
         for where in (self.program_folder, self.current_folder):
             where.mkdir()
-            for dll in PLANTED:
-                shutil.copy(rig.build_dir / "planted" / dll, where / dll)
+            for name in (*PLANTED, *LATE):
+                shutil.copy(rig.build_dir / "planted" / name, where / name)
         shutil.copy(program, self.program_folder / "pixmode.exe")
         for name in ("Marrowick.exe", "readme.html"):
             shutil.copy(rig.build_dir / name, self.program_folder / name)
@@ -63,6 +68,10 @@ class Planted:
         imports version.dll; never on Windows."""
         return [event for event, *_ in self.events(program)].count("load")
 
+    def late_loads(self, program):
+        """The planted copies of the late-loaded libraries that were loaded into the program."""
+        return [event for event, *_ in self.events(program) if event in LATE]
+
     def run_beside(self, tool, *args):
         """Copies a tool of the build into the program folder and runs it there to its end."""
         name = Path(tool).name
@@ -74,7 +83,7 @@ class Planted:
 @pytest.fixture
 def planted(rig, pixmode, tmp_path):
     setting = rig.env["WINEDLLOVERRIDES"]
-    rig.env["WINEDLLOVERRIDES"] = setting + ";version=n,b;winhttp=n,b"
+    rig.env["WINEDLLOVERRIDES"] = setting + ";" + ",".join(name[:-4] for name in (*PLANTED, *LATE)) + "=n,b"
     folders = Planted(rig, pixmode.exe, tmp_path)
     rig.env["PIXMODE_UPDATER_LOG"] = windows_path(folders.updater_log)
     pixmode.exe = folders.program_folder / "pixmode.exe"
@@ -98,6 +107,7 @@ def test_a_command_line_switch_uses_no_planted_dll(rig, pixmode, planted):
     assert xrandr.primary_mode(rig.env).size == (800, 600)
     assert planted.calls_from("pixmode.exe") == []
     assert planted.loads("pixmode.exe") <= 1
+    assert planted.late_loads("pixmode.exe") == []
 
 
 def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version(driver, pixmode, planted):
@@ -133,6 +143,7 @@ def test_the_dialogs_use_no_planted_dll_and_the_about_box_shows_the_real_version
     for program in ("pixmode.exe", "Marrowick.exe"):
         assert planted.calls_from(program) == [], program
         assert planted.loads(program) <= 1, program
+        assert planted.late_loads(program) == [], program
 
 
 def test_the_updater_asks_through_the_system_winhttp_and_uses_no_planted_dll(rig, driver, planted, feed):

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the README's test command on Debian 13 (trixie) from a Debian 12 machine: makes a Debian 13
 # root once with debootstrap (kept, so later runs reuse it and its installed packages), clones the
-# committed state of this checkout into it afresh and runs `bash .ci/run` there, as CI does.
+# committed state of this checkout into it and runs `bash .ci/run` there, as CI does.
 # Run as root. The root is made from the Debian mirror this machine's apt uses.
 # Usage: debian13.sh
-# Environment: PIXMODE_DEBIAN13_ROOT (default /var/tmp/pixmode-debian13)
+# Environment: PIXMODE_DEBIAN13_ROOT (default /var/tmp/pixmode-debian13),
+# PIXMODE_DEBIAN13_FRESH=1 (clone afresh, without the build folder of the last run)
 set -euo pipefail
 
 checkout=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -85,9 +86,18 @@ mount_in /dev/shm -t tmpfs tmpfs
 # and their abstract sockets are shared with the host anyway.
 mount_in /tmp --bind /tmp
 
-log "cloning $(git -C "$checkout" rev-parse --short HEAD) of $checkout"
-rm -rf "$target/root/pixmode"
-git clone -q --no-local "$checkout" "$target/root/pixmode"
+# The clone is made once; later runs take the checkout's last commit into it and remove everything
+# else but the build folder, so that they build only what changed.
+clone=$target/root/pixmode
+commit=$(git -C "$checkout" rev-parse HEAD)
+if [[ ${PIXMODE_DEBIAN13_FRESH:-} == 1 || ! -d $clone/.git ]]; then
+  log "cloning ${commit:0:12} of $checkout"
+  rm -rf "$clone"
+  git clone -q --no-local "$checkout" "$clone"
+fi
+git -C "$clone" fetch -q "$checkout" "$commit"
+git -C "$clone" checkout -q --force --detach "$commit"
+git -C "$clone" clean -q -f -d -x -e /build
 
 started=$SECONDS
 status=0

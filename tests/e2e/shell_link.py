@@ -63,7 +63,8 @@ def read_shell_link(path):
         if flags & flag:
             count, = struct.unpack_from("<H", data, offset)
             offset += 2
-            setattr(link, name, data[offset:offset + count * width].decode(encoding))
+            # Wine counts a terminating NUL in, Windows does not.
+            setattr(link, name, data[offset:offset + count * width].decode(encoding).removesuffix("\0"))
             offset += count * width
     if offset > len(data):
         raise ValueError(f"{path} ends inside its strings")

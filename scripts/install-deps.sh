@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building and testing Pixmode needs, 32-bit Wine included
+# Installs the Debian 12 (or 13) packages that building and testing Pixmode needs, 32-bit Wine included
 # (the release is a 32-bit program) where the host runs 32-bit programs (scripts/host.sh); with
 # the argument "build", only what building needs.
 # Safe to run again: apt is only called when a package is missing, so on a ready machine this
@@ -20,9 +20,9 @@ packages=(
   wine wine64
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils x11-utils
   openbox imagemagick
-  liblnk-utils libimage-exiftool-perl
+  libimage-exiftool-perl
   python3 python3-pytest python3-pytest-xdist
-  file procps clang-format
+  procps clang-format
 )
 # 32-bit Wine, and the X extension libraries it only recommends: without them a 32-bit program
 # sees just the current display mode and every change is refused.

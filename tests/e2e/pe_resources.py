@@ -1,9 +1,12 @@
-"""Reads the resources of a PE file (32- or 64-bit) without any tool beyond Python."""
+"""Reads the header and the resources of a PE file (32- or 64-bit) without any tool beyond Python."""
 import struct
 from pathlib import Path
 
 RT_VERSION = 16
 RT_MANIFEST = 24
+PE32, PE32_PLUS = 0x10B, 0x20B
+MACHINE_I386, MACHINE_AMD64 = 0x14C, 0x8664
+SUBSYSTEM_WINDOWS_GUI = 2
 
 
 class PeFile:
@@ -16,8 +19,10 @@ class PeFile:
             raise ValueError(f"{path} has no PE header")
         self.machine, sections, _, _, _, optional_size, _ = struct.unpack_from("<HHIIIHH", self.data, pe + 4)
         optional = pe + 24
-        magic = struct.unpack_from("<H", self.data, optional)[0]
-        directories = optional + (96 if magic == 0x10B else 112)
+        self.magic = struct.unpack_from("<H", self.data, optional)[0]
+        # The subsystem sits at the same place in the 32- and the 64-bit optional header.
+        self.subsystem = struct.unpack_from("<H", self.data, optional + 68)[0]
+        directories = optional + (96 if self.magic == PE32 else 112)
         self.resource_rva, self.resource_size = struct.unpack_from("<II", self.data, directories + 2 * 8)
         self.sections = []
         table = optional + optional_size

@@ -1,4 +1,4 @@
-"""The release build as shipped: file type, version resource, manifest and imported DLLs."""
+"""The release build as shipped: machine and subsystem, version resource, manifest and imported DLLs."""
 import json
 import re
 import subprocess
@@ -6,7 +6,8 @@ import xml.etree.ElementTree as ElementTree
 
 import pytest
 
-from pe_resources import RT_MANIFEST, RT_VERSION, PeFile
+from pe_resources import (MACHINE_AMD64, MACHINE_I386, PE32, PE32_PLUS, RT_MANIFEST, RT_VERSION,
+                          SUBSYSTEM_WINDOWS_GUI, PeFile)
 from rig import ROOT
 
 RELEASE = ROOT / "build" / "windows-x86" / "pixmode.exe"
@@ -35,8 +36,12 @@ def release():
     return RELEASE
 
 
-def test_release_is_a_32_bit_gui_program(release):
-    assert re.search(r"PE32 executable \(GUI\) Intel 80386\b.*for MS Windows", output("file", "-b", str(release)))
+@pytest.mark.parametrize("program, machine, magic", [(RELEASE, MACHINE_I386, PE32), (SECOND, MACHINE_AMD64, PE32_PLUS)],
+                         ids=["windows-x86", "windows-x64"])
+def test_builds_are_gui_programs_for_their_machine(program, machine, magic):
+    assert program.is_file(), f"{program} is missing"
+    pe = PeFile(program)
+    assert (pe.machine, pe.magic, pe.subsystem) == (machine, magic, SUBSYSTEM_WINDOWS_GUI)
 
 
 def test_version_resource_names_the_product_in_uk_english(release):

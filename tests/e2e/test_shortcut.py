@@ -1,5 +1,4 @@
 """Creating the desktop shortcut from the main dialog, read back from the link file it writes."""
-import re
 import shutil
 import subprocess
 from pathlib import Path
@@ -11,6 +10,7 @@ import xrandr
 from driver import IDOK, Driver
 from resources import ID
 from rig import windows_path
+from shell_link import read_shell_link
 from test_run_program import wait_until
 
 # Buttons that open a modal window (Shortcut, and Create Shortcut when it fails) do not return
@@ -43,18 +43,6 @@ def desktop_folder(rig):
                if user.name != "Public" and (user / "Desktop").is_dir()]
     assert len(folders) == 1, folders
     return folders[0]
-
-
-def read_link(path):
-    """Target, arguments, comment and icon of a link file, as lnkinfo reads them."""
-    out = subprocess.run(["lnkinfo", str(path)], capture_output=True, text=True, check=True,
-                         timeout=30).stdout
-    fields = {}
-    for line in out.splitlines():
-        match = re.match(r"^\t(Local path|Description|Command line arguments|Icon location)\t+: ?(.*)$", line)
-        if match and match.group(1) not in fields:
-            fields[match.group(1)] = match.group(2)
-    return fields
 
 
 def remove(path):
@@ -143,11 +131,11 @@ def test_create_without_a_program_links_this_program_at_the_selected_mode(rig, d
 
     create_shortcut(driver, dialog)
     assert link.is_file()
-    fields = read_link(link)
-    assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
-    assert fields["Command line arguments"] == f" -H{width} -V{height} -C{2 ** bpp} -M{primary['index']}"
-    assert fields["Description"] == description("", width, height)
-    assert fields["Icon location"] == ""
+    fields = read_shell_link(link)
+    assert fields.target.lower() == windows_path(pixmode.exe).lower()
+    assert fields.arguments == f" -H{width} -V{height} -C{2 ** bpp} -M{primary['index']}"
+    assert fields.description == description("", width, height)
+    assert fields.icon_location == ""
     driver.close(main["hwnd"])
 
 
@@ -165,10 +153,10 @@ def test_turned_permanent_mode_with_its_rate(rig, driver, pixmode, link, primary
     assert shown(driver, dialog, REGISTRY_NOTE)
 
     create_shortcut(driver, dialog)
-    fields = read_link(link)
-    assert fields["Command line arguments"] == (
+    fields = read_shell_link(link)
+    assert fields.arguments == (
         f" -H{height} -V{width} -C{2 ** bpp} -F{rate} -M{primary['index']} -O90 -U")
-    assert fields["Description"] == description("", height, width)
+    assert fields.description == description("", height, width)
     driver.close(main["hwnd"])
 
 
@@ -192,7 +180,7 @@ def test_a_failed_write_is_reported_and_the_dialog_stays_open(rig, driver, pixmo
     # Once the way is clear, the same dialog writes the link.
     link.rmdir()
     create_shortcut(driver, dialog)
-    assert read_link(link)["Command line arguments"].startswith(f" -H{primary['width']} -V{primary['height']}")
+    assert read_shell_link(link).arguments.startswith(f" -H{primary['width']} -V{primary['height']}")
     driver.close(main["hwnd"])
 
 
@@ -206,11 +194,12 @@ def test_chosen_program_is_run_only_when_maximized_and_gives_its_icon(rig, drive
     driver.click(dialog["hwnd"], ONLY_WHEN_MAXIMIZED)
     create_shortcut(driver, dialog)
 
-    fields = read_link(link)
-    assert fields["Local path"].lower() == windows_path(pixmode.exe).lower()
-    assert fields["Command line arguments"] == f' -H{width} -V{height} -C{2 ** bpp} -M{index} -R "-X\\"{program}\\""'
-    assert fields["Description"] == description(program, width, height)
-    assert fields["Icon location"] == program
+    fields = read_shell_link(link)
+    assert fields.target.lower() == windows_path(pixmode.exe).lower()
+    assert fields.arguments == f' -H{width} -V{height} -C{2 ** bpp} -M{index} -R "-X\\"{program}\\""'
+    assert fields.description == description(program, width, height)
+    # The program's first icon, and no working folder: the link sets nothing else.
+    assert (fields.icon_location, fields.icon_index, fields.working_dir) == (program, 0, "")
     driver.close(main["hwnd"])
 
 
@@ -220,16 +209,16 @@ def test_a_second_shortcut_replaces_the_first(rig, driver, pixmode, link, primar
     dialog = open_shortcut_dialog(driver, main)
     choose_program(driver, dialog, program)
     create_shortcut(driver, dialog)
-    assert read_link(link)["Command line arguments"].endswith(f'"-X\\"{program}\\""')
+    assert read_shell_link(link).arguments.endswith(f'"-X\\"{program}\\""')
 
     # The second one, with the rate handed over and no program, leaves nothing of the first.
     driver.click(main["hwnd"], REFRESH_FILTER)
     create_shortcut(driver, open_shortcut_dialog(driver, main))
     assert [path.name for path in link.parent.glob("*.lnk")] == [LINK_NAME]
-    fields = read_link(link)
-    assert fields["Command line arguments"] == f" -H{width} -V{height} -C{2 ** bpp} -F{primary['frequency']} -M{index}"
-    assert fields["Description"] == description("", width, height)
-    assert fields["Icon location"] == ""
+    fields = read_shell_link(link)
+    assert fields.arguments == f" -H{width} -V{height} -C{2 ** bpp} -F{primary['frequency']} -M{index}"
+    assert fields.description == description("", width, height)
+    assert fields.icon_location == ""
     driver.close(main["hwnd"])
 
 
@@ -296,7 +285,7 @@ def test_a_link_for_a_path_with_blanks_runs_that_program_and_not_a_decoy(rig, dr
         driver.close(app["hwnd"])
         opened.wait(timeout=30)
         # The path is quoted inside the option, so the platform takes it whole.
-        assert read_link(link)["Command line arguments"].endswith(f' "-X\\"{chosen}\\""')
+        assert read_shell_link(link).arguments.endswith(f' "-X\\"{chosen}\\""')
     finally:
         for window in driver.list_windows(title="Pixmode Test App"):
             driver.close(window["hwnd"])

@@ -83,7 +83,7 @@ def test_imports_only_dlls_that_come_from_the_system_folder(program):
     dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", output(objdump, "-p", str(program)))}
     assert dlls, "no imports found"
     assert dlls <= ALLOWED_DLLS, f"DLLs a file beside the program could stand in for: {sorted(dlls - ALLOWED_DLLS)}"
-    # The program's command-line run starts without them; the updater, a program of its own, needs
-    # the shell for every answer and imports it.
+    # So that the program's command-line run starts without them; the updater, whose start is
+    # never waited on, imports what it uses.
     if program.name == "pixmode.exe":
         assert not dlls & LOADED_LATE, f"imported instead of loaded when needed: {sorted(dlls & LOADED_LATE)}"

@@ -34,15 +34,21 @@ def installed(request, rig, pixmode, tmp_path):
     rig.env.pop("PIXMODE_UPDATER_LOG", None)
 
 
-def updater_starts(log, count, timeout=15.0):
-    """The parameter texts the updater received, once there are at least count of them."""
+def lines_once(path, count, timeout, failure):
+    """The lines of a file that others append to, once there are at least count of them; fails
+    with failure(lines seen) after timeout seconds."""
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
-        lines = log.read_text(encoding="utf-8").splitlines() if log.exists() else []
+        lines = path.read_text(encoding="utf-8", errors="replace").splitlines() if path.exists() else []
         if len(lines) >= count:
             return lines
         time.sleep(0.2)
-    pytest.fail(f"the updater was started {len(lines)} times, not {count}")
+    pytest.fail(failure(len(lines)))
+
+
+def updater_starts(log, count, timeout=15.0):
+    """The parameter texts the updater received, once there are at least count of them."""
+    return lines_once(log, count, timeout, lambda seen: f"the updater was started {seen} times, not {count}")
 
 
 def open_main_dialog(driver, pixmode):

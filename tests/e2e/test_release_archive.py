@@ -11,7 +11,7 @@ import pytest
 from driver import IDCANCEL, IDOK
 from resources import ID
 from rig import ROOT, windows_path
-from test_about_and_updater import UPDATER_CAPTION, updater_starts
+from test_about_and_updater import UPDATER_CAPTION, lines_once, updater_starts
 
 ABOUT_BUTTON, HELP_BUTTON, UPDATES_LINK = ID["IDC_ABOUT_BUTTON"], ID["IDC_HELP_BUTTON"], ID["IDC_ABOUT_UPDATES"]
 # The shell's association of web pages, set to a recorder for the test and put back afterwards.
@@ -75,16 +75,6 @@ def windows_beside(driver, main, seconds):
     return []
 
 
-def lines_of(path, count, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        lines = path.read_text(errors="replace").splitlines() if path.exists() else []
-        if len(lines) >= count:
-            return lines
-        time.sleep(0.2)
-    pytest.fail(f"{path.name} has {len(lines)} lines, not {count}")
-
-
 def test_the_unpacked_archive_starts_with_the_main_dialog_alone(driver, pixmode, unpacked, html_opens):
     folder, updater_log = unpacked
     process = pixmode.start()
@@ -95,7 +85,8 @@ def test_the_unpacked_archive_starts_with_the_main_dialog_alone(driver, pixmode,
     assert windows_beside(driver, main["hwnd"], seconds=3) == []
 
     driver.press(main["hwnd"], HELP_BUTTON)
-    assert [line.strip().strip('"') for line in lines_of(html_opens, 1)] == [windows_path(folder / "readme.html")]
+    opened = lines_once(html_opens, 1, 20, lambda seen: "Help opened no page")
+    assert [line.strip().strip('"') for line in opened] == [windows_path(folder / "readme.html")]
 
     driver.press(main["hwnd"], ABOUT_BUTTON)
     about = driver.wait_window(cls="#32770", title="About", timeout=10)

@@ -14,6 +14,7 @@ from pathlib import Path
 
 import pytest
 
+from conftest import PixmodeRunner
 from driver import IDNO, IDOK, IDYES
 from test_about_and_updater import FILE_VERSION, UPDATER_CAPTION
 
@@ -73,13 +74,12 @@ class Feed:
         self.server.server_close()
 
 
-class Updater:
+class Updater(PixmodeRunner):
     """Marrowick.exe of the build, started as the program starts it, with the test setting."""
 
     def __init__(self, rig, feed):
-        self.rig = rig
+        super().__init__(rig)
         self.feed = feed
-        self.started = []
         users = Path(rig.env["WINEPREFIX"]) / "drive_c" / "users"
         self.record = next(folder for folder in users.iterdir() if folder.name != "Public") / \
             "AppData" / "Local" / "Pixmode" / "Marrowick.ini"
@@ -120,12 +120,6 @@ class Updater:
         except subprocess.TimeoutExpired:
             pytest.fail("the automatic check did not end by itself: it shows something")
         return process.returncode
-
-    def end_all(self):
-        for process in self.started:
-            if process.poll() is None:
-                process.kill()
-                process.wait(timeout=30)
 
 
 @pytest.fixture

@@ -49,11 +49,64 @@ struct Child {
     bool Wait() { return started && WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0; }
 };
 
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
+    return narrow;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+struct Shown {
+    DWORD process;
+    std::wstring texts;
+};
+
+BOOL CALLBACK AddChildText(HWND control, LPARAM parameter) {
+    const std::wstring text = WindowText(control);
+    if (!text.empty()) reinterpret_cast<Shown*>(parameter)->texts += L" | " + text;
+    return TRUE;
+}
+
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM parameter) {
+    Shown& shown = *reinterpret_cast<Shown*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != shown.process || !IsWindowVisible(window)) return TRUE;
+    shown.texts += L" [\"" + WindowText(window) + L"\"";
+    EnumChildWindows(window, AddChildText, parameter);
+    shown.texts += L"]";
+    return TRUE;
+}
+
+// Runs a program to its end; on failure says why, with what a hung program shows (mostly a message box).
 double RunToEnd(const std::wstring& exe, const std::wstring& arguments) {
     const double start = Now();
     Child child(exe, arguments);
-    if (!child.Wait()) return -1;
-    return Now() - start;
+    const std::string what = Narrow(exe.substr(exe.find_last_of(L"\\/") + 1) + arguments);
+    if (!child.started) {
+        std::fprintf(stderr, "a run failed: %s did not start (error %lu)\n", what.c_str(), GetLastError());
+        return -1;
+    }
+    if (!child.Wait()) {
+        Shown shown{child.info.dwProcessId, L""};
+        EnumWindows(AddShownWindow, reinterpret_cast<LPARAM>(&shown));
+        std::fprintf(stderr, "a run failed: %s still running after 60 s; windows:%s\n", what.c_str(),
+                     shown.texts.empty() ? " none" : Narrow(shown.texts).c_str());
+        return -1;
+    }
+    const double elapsed = Now() - start;
+    DWORD status = 0;
+    GetExitCodeProcess(child.info.hProcess, &status);
+    if (status != 0) {
+        std::fprintf(stderr, "a run failed: %s ended with status %lu\n", what.c_str(), status);
+        return -1;
+    }
+    return elapsed;
 }
 
 struct Search {
@@ -136,18 +189,14 @@ int wmain(int argc, wchar_t** argv) {
         EnumDisplaySettingsW(nullptr, ENUM_CURRENT_SETTINGS, &current);
         const std::wstring back =
             L" -H" + std::to_wstring(current.dmPelsWidth) + L" -V" + std::to_wstring(current.dmPelsHeight);
-        RunToEnd(exes[1], L" -H800 -V600");  // warm-up, not counted
-        RunToEnd(exes[1], back);
+        if (RunToEnd(exes[1], L" -H800 -V600") < 0 || RunToEnd(exes[1], back) < 0) return 1;  // warm-up
         for (int run = 0; run < runs; ++run) {
             // Alternate which program goes first, so drift in the machine's load hits both alike.
             for (int k = 0; k < 2; ++k) {
                 const int which = (run + k) % 2;
                 const double there = RunToEnd(exes[which], L" -H800 -V600");
                 const double home = RunToEnd(exes[which], back);
-                if (there < 0 || home < 0) {
-                    std::fprintf(stderr, "a run failed\n");
-                    return 1;
-                }
+                if (there < 0 || home < 0) return 1;
                 times[which].push_back(there + home);
             }
         }

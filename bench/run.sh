@@ -19,7 +19,10 @@ cd "$root"
 source "$root/scripts/host.sh"
 runs=${1:-21}
 
-"$root/scripts/build.sh" windows-x86:all,benchmarks windows-x64:all,benchmarks
+# Only what it measures: the programs, the updater the dialog starts, the benchmark programs and
+# the virtual display's tools.
+"$root/scripts/build.sh" windows-x86:pixmode,marrowick,benchmarks,keeper,e2e-driver \
+  windows-x64:pixmode,marrowick,benchmarks,keeper,e2e-driver
 build=$root/build/$runnable_preset
 if [[ $PIXMODE_HOST_32BIT == yes ]]; then
   echo "bench: measuring build/windows-x86, the 32-bit release"

@@ -60,8 +60,9 @@ class Driver:
         return self._run("message-box", ("hwnd", hwnd))[0]
 
     def wait_message_box(self, caption="Pixmode", pid=None, timeout=10.0):
-        box = self.wait_window(cls="#32770", title=caption, pid=pid, timeout=timeout)
-        return self.message_box(box["hwnd"]) if box else None
+        found = self._run("wait-window", ("class", "#32770"), ("title", caption), ("pid", pid), ("message-box", 1),
+                          ("timeout", int(timeout * 1000)), timeout=timeout + 60, allow_timeout=True)
+        return self.message_box(found[0]["hwnd"]) if found else None
 
     # Controls of a dialog, by id
     def control(self, hwnd, control_id):

@@ -66,11 +66,27 @@ void PrintWindow(const WindowFacts& facts) {
         .Print();
 }
 
+// A message box holds only its text (0xFFFF), its icon and its buttons. The main dialog shares its
+// class and caption, so a wait for a box must not take the dialog that is already there.
+bool IsMessageBox(HWND window) {
+    bool hasText = false;
+    for (HWND child : ChildWindows(window)) {
+        const WindowFacts facts = DescribeWindow(child);
+        if (facts.className == L"Static") {
+            hasText = hasText || facts.id == 0xFFFF;
+        } else if (facts.className != L"Button") {
+            return false;
+        }
+    }
+    return hasText;
+}
+
 bool Matches(const WindowFacts& facts, const CArguments& args) {
     if (args.Has(L"--class") && facts.className != args.Text(L"--class")) return false;
     if (args.Has(L"--title") && facts.title != args.Text(L"--title")) return false;
     if (args.Has(L"--pid") && facts.processId != static_cast<DWORD>(args.Number(L"--pid", 0))) return false;
-    return facts.visible || args.Has(L"--hidden");
+    if (!facts.visible && !args.Has(L"--hidden")) return false;
+    return !args.Has(L"--message-box") || IsMessageBox(facts.window);
 }
 
 int ListWindows(const CArguments& args) {
@@ -297,7 +313,7 @@ void Usage() {
     JsonLine()
         .Add("usage",
              std::wstring(L"e2e-driver list-windows|wait-window [--class C] [--title T] [--pid P] "
-                          L"[--hidden 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
+                          L"[--hidden 1] [--message-box 1] [--timeout MS] | wait-gone --hwnd H [--timeout MS] | "
                           L"children|message-box|close --hwnd H | control|click|press|press-link|listview|combo "
                           L"--hwnd H --id N | set-text --hwnd H --id N [--child-class C] --text T | "
                           L"select-row --hwnd H --id N --row R | select-item --hwnd H --id N --index I | "

@@ -32,6 +32,7 @@ double Now() {
 struct Child {
     PROCESS_INFORMATION info{};
     bool started = false;
+    DWORD error = 0;  // why CreateProcessW failed
 
     Child(const std::wstring& exe, const std::wstring& arguments) {
         std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
@@ -39,6 +40,7 @@ struct Child {
         startup.cb = sizeof(startup);
         started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                  &startup, &info) != FALSE;
+        if (!started) error = GetLastError();
     }
     ~Child() {
         if (!started) return;
@@ -54,6 +56,9 @@ std::string Narrow(const std::wstring& text) {
     for (wchar_t c : text) narrow += c < 0x80 ? static_cast<char>(c) : '?';
     return narrow;
 }
+
+// The program a line or a failure is about.
+std::string FileName(const std::wstring& path) { return Narrow(path.substr(path.find_last_of(L"\\/") + 1)); }
 
 std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
@@ -87,9 +92,9 @@ BOOL CALLBACK AddShownWindow(HWND window, LPARAM parameter) {
 double RunToEnd(const std::wstring& exe, const std::wstring& arguments) {
     const double start = Now();
     Child child(exe, arguments);
-    const std::string what = Narrow(exe.substr(exe.find_last_of(L"\\/") + 1) + arguments);
+    const std::string what = FileName(exe) + Narrow(arguments);
     if (!child.started) {
-        std::fprintf(stderr, "a run failed: %s did not start (error %lu)\n", what.c_str(), GetLastError());
+        std::fprintf(stderr, "a run failed: %s did not start (error %lu)\n", what.c_str(), child.error);
         return -1;
     }
     if (!child.Wait()) {
@@ -157,12 +162,6 @@ double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const size_t middle = values.size() / 2;
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
-
-// Each line names the minimal program it compares with.
-std::string FileName(const std::wstring& path) {
-    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
-    return std::string(name.begin(), name.end());
 }
 
 void Report(const char* what, const std::vector<double>& real, const std::vector<double>& minimal) {

@@ -10,6 +10,8 @@ packages=(
   cmake ninja-build
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest git debootstrap
+  # The probe of whether this machine runs 32-bit x86 code (scripts/probe-32bit-code.c).
+  gcc libc6-dev
   # The checks of the built files: layout, resources, imports.
   clang-format libimage-exiftool-perl python3 python3-pytest python3-pytest-xdist
 )

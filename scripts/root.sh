@@ -129,7 +129,10 @@ passed=()
 while IFS="=" read -r -d "" name value; do
   case $name in PIXMODE_* | CI | DISPLAY | XAUTHORITY) passed+=("$name=$value") ;; esac
 done < <(env -0)
-exec chroot "$target" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PIXMODE_IN_ROOT=1 \
+# The command starts in the current folder where the root has it (the checkout, /tmp), else in /.
+here=/
+[[ ! -d $target$PWD ]] || here=$PWD
+exec chroot "$target" /usr/bin/env -i -C "$here" HOME=/root LANG=C.UTF-8 PIXMODE_IN_ROOT=1 \
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "${passed[@]}" "$@"'
 inside() {
   unshare --mount --propagation private -- /bin/bash -c "$inside_script" inside "$target" "$checkout" "$@"

@@ -4,12 +4,24 @@
 # the release, each worker on its own display. Reports, listings and logs go to RUNDIR, where
 # scripts/test-all counts them.
 # Usage: windows-tests.sh RUNDIR
-# Environment: PIXMODE_E2E_WORKERS (default 3), PIXMODE_UNIT_TIMEOUT (seconds, default 900)
+# Environment: PIXMODE_RELEASE_RUNS (yes, or no where the machine runs no 32-bit x86 code: then
+# only the 64-bit build's programs run), PIXMODE_E2E_WORKERS (default 3), PIXMODE_UNIT_TIMEOUT
+# (seconds, default 900)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 rundir=${1:?usage: windows-tests.sh RUNDIR}
 display=$rundir/unit-display
+presets=(windows-x86 windows-x64)
+case ${PIXMODE_RELEASE_RUNS:-} in
+  yes) ;;
+  no)
+    presets=(windows-x64)
+    export PIXMODE_BUILD_DIR=$root/build/windows-x64 ;;
+  *)
+    echo "windows-tests: PIXMODE_RELEASE_RUNS must be yes or no" >&2
+    exit 2 ;;
+esac
 
 # Ends everything this script started, by pid, and the display of the unit tests.
 running=()
@@ -37,7 +49,7 @@ run() {
 }
 
 run "$root/scripts/rig/start.sh" "$display" 2>"$rundir/unit-display.log"
-for preset in windows-x86 windows-x64; do
+for preset in "${presets[@]}"; do
   (
     # shellcheck source=/dev/null
     source "$display/env"

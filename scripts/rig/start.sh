@@ -104,15 +104,17 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 openbox --sm-disable </dev/null >"$rundir/openbox.log" 2>&1 &
 echo $! >"$rundir/pids/openbox"
 
-# The server is made persistent before the first Wine program, so it never ends between runs.
-mkdir -p "$WINEPREFIX"
-wineserver -p
 # Bounded, like every Wine call here: on a loaded machine a first start takes a minute or more.
 if ! timeout 300 wine wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1; then
   log "wineboot failed or did not end within 300 s; its log:"
   cat "$rundir/wineboot.log" >&2
   exit 1
 fi
+# Then a server that never ends between runs. Not before: a server started ahead of the prefix
+# does not know it as one for 64-bit and 32-bit programs, and the 32-bit side (syswow64) is
+# never set up.
+timeout 60 wineserver -w
+wineserver -p
 # Wine's explorer passes RandR changes on only while it runs, and it ends when no program is
 # left; the keeper is that program.
 wine "$build_dir/keeper.exe" </dev/null >"$rundir/keeper.log" 2>&1 &

@@ -55,11 +55,16 @@ def repo(tmp_path):
     return repo
 
 
+def take_interrupts():
+    """As from a terminal: a test run in the background of a script inherits Ctrl-C ignored."""
+    signal.signal(signal.SIGINT, signal.SIG_DFL)
+
+
 def start_test_all(repo, **settings):
     env = {key: value for key, value in os.environ.items() if not key.startswith(("PYTEST_", "GTEST_", "PIXMODE_"))}
     return subprocess.Popen(["/bin/bash", repo / "scripts" / "test-all"], env={**env, **settings}, cwd=repo,
                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-                            start_new_session=True)
+                            start_new_session=True, preexec_fn=take_interrupts)
 
 
 def finished(run, timeout=120):

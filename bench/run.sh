@@ -6,7 +6,8 @@
 #       against the floor, a program making the same platform calls with none of the program's logic,
 #   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
 #   (d) the size of both executables and the DLLs they import.
-# It measures the 32-bit release, under Wine 10's WoW64 mode in the Debian 13 root (scripts/root.sh).
+# It measures the 32-bit release, under Wine 10's WoW64 mode in the Debian 13 root (scripts/root.sh),
+# or the 64-bit build on a machine that runs no 32-bit x86 code (scripts/release-runs.sh), and says which.
 # Usage: bench/run.sh [RUNS]   (default 21 runs of (a) and (b) per program)
 # Environment: PIXMODE_RIG_DIR reuses a running virtual display (scripts/rig/start.sh) instead of
 # starting one for the run.
@@ -16,11 +17,16 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 runs=${1:-21}
 
-build=$root/build/windows-x86
-export PIXMODE_BUILD_DIR=$build
 
 # On the host: build, measure (a) to (c) in the root, where Wine runs, then (d) here.
 if [[ -z ${PIXMODE_IN_ROOT:-} ]]; then
+  # shellcheck source=../scripts/release-runs.sh
+  source "$root/scripts/release-runs.sh"
+  export PIXMODE_BUILD_DIR=$root/build/windows-x86
+  if [[ $PIXMODE_RELEASE_RUNS == no ]]; then
+    echo "bench: measuring build/windows-x64, not the 32-bit release: $release_why"
+    PIXMODE_BUILD_DIR=$root/build/windows-x64
+  fi
   # Only what it measures: the programs, the updater the dialog starts, the benchmark programs and
   # the virtual display's tools.
   "$root/scripts/build.sh" windows-x86:pixmode,marrowick,benchmarks,keeper,e2e-driver \
@@ -40,6 +46,8 @@ if [[ -z ${PIXMODE_IN_ROOT:-} ]]; then
   exit 0
 fi
 
+# In the root: the build the host chose.
+build=$PIXMODE_BUILD_DIR
 if [[ -n ${PIXMODE_RIG_DIR:-} ]]; then
   rundir=$PIXMODE_RIG_DIR
 else

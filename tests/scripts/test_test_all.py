@@ -39,7 +39,7 @@ def repo(tmp_path):
     """A copy of the repository's test command with stub steps; returns its folder."""
     repo = tmp_path / "repo"
     (repo / "scripts").mkdir(parents=True)
-    for name in ("test-all", "count-tests.py"):
+    for name in ("test-all", "count-tests.py", "release-runs.sh"):
         shutil.copy(SCRIPTS / name, repo / "scripts" / name)
     # The machine runs 32-bit code, as far as the run knows: every part runs.
     (repo / "scripts" / "probe-32bit-code.c").write_text('int main(void) { return 0; }\n')

@@ -56,7 +56,3 @@ void RestrictDllSearchToSystemFolder() {
 
 SystemLibrary::SystemLibrary(const wchar_t* fileName, Lookup lookup)
     : m_module(LoadFromSystemFolder(fileName, lookup)) {}
-
-SystemLibrary::~SystemLibrary() {
-    if (m_module != nullptr) FreeLibrary(m_module);
-}

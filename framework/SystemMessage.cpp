@@ -1,9 +1,12 @@
 #include "framework/SystemMessage.h"
 
-#include <memory>
+#include "framework/ScopedHandle.h"
 
 namespace {
-struct LocalFreer {
+// Memory the system allocated for the caller.
+struct LocalMemoryCloser {
+    using Handle = wchar_t*;
+    static bool Holds(wchar_t* text) { return text != nullptr; }
     void operator()(wchar_t* text) const { LocalFree(text); }
 };
 }  // namespace
@@ -13,7 +16,7 @@ std::wstring SystemErrorText(DWORD code) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
         MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    const std::unique_ptr<wchar_t, LocalFreer> owned(buffer);
+    const ScopedHandle<LocalMemoryCloser> owned(buffer);
     if (length == 0 || buffer == nullptr) return std::wstring();
     return std::wstring(buffer, length);
 }

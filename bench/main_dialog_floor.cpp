@@ -14,24 +14,10 @@
 #include "framework/ImageList.h"
 #include "framework/LateLoaded.h"
 #include "framework/SystemLibrary.h"
+#include "framework/WindowDC.h"
 #include "resource.h"
 
 namespace {
-
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
-    ~WindowDC() {
-        if (m_dc != nullptr) ReleaseDC(m_window, m_dc);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC Get() const { return m_dc; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
 
 // They outlive the dialog, as the program's do: the list gives its row images back on WM_DESTROY.
 HICON g_icon = nullptr;

@@ -54,7 +54,8 @@ DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel, DWORD frequency
 // One primary adapter with one monitor, its current mode and the scripted modes; it changes nothing.
 class ScriptedDisplay : public IDisplaySettings {
 public:
-    ScriptedDisplay(const DEVMODEW& current, std::vector<DEVMODEW> modes) : m_current(current), m_modes(std::move(modes)) {}
+    ScriptedDisplay(const DEVMODEW& current, std::vector<DEVMODEW> modes)
+        : m_current(current), m_modes(std::move(modes)) {}
 
     bool EnumDevices(const wchar_t* device, DWORD index, DISPLAY_DEVICEW& record, DWORD) override {
         if (index != 0) return false;

@@ -64,7 +64,7 @@ int CALLBACK InEnumerationOrder(LPARAM first, LPARAM second, LPARAM) { return st
 void SetUpList(HWND dialog, HWND list) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x4031, 0x4031);
     const ScopedHandle<IconCloser> row = Icon(IDI_ROW_MARKER, 4), up = Icon(IDI_SORT_ASCENDING, 0),
-                       down = Icon(IDI_SORT_DESCENDING, 0);
+                                   down = Icon(IDI_SORT_DESCENDING, 0);
     g_rowImages.Reset(late::ImageList_Create(4, 4, ILC_MASK, 1, 1));
     late::ImageList_ReplaceIcon(g_rowImages.Get(), -1, row.Get());
     Send(list, LVM_SETIMAGELIST, LVSIL_SMALL, g_rowImages.Get());

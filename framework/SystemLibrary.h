@@ -28,7 +28,7 @@ struct LibraryCloser {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 
-// A DLL loaded from the system folder by its file name, freed with the object.
+// A system DLL loaded by its file name as the lookup says, freed with the object.
 class SystemLibrary {
 public:
     enum class Lookup {

@@ -4,11 +4,7 @@
 
 #include "framework/ScopedHandle.h"
 
-struct IconCloser {
-    using Handle = HICON;
-    static bool Holds(HICON icon) { return icon != nullptr; }
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
+using IconCloser = ReleasedBy<HICON, &DestroyIcon>;
 
 class CIcon {
 public:

@@ -6,11 +6,7 @@
 #include "framework/LateLoaded.h"
 #include "framework/ScopedHandle.h"
 
-struct ImageListCloser {
-    using Handle = HIMAGELIST;
-    static bool Holds(HIMAGELIST images) { return images != nullptr; }
-    void operator()(HIMAGELIST images) const { late::ImageList_Destroy(images); }
-};
+using ImageListCloser = ReleasedBy<HIMAGELIST, &late::ImageList_Destroy>;
 
 class CImageList {
 public:

@@ -34,6 +34,14 @@ private:
     Closer m_closer;
 };
 
+// A kind whose failed opens give null, given back by one platform call.
+template <typename Kind, auto Release>
+struct ReleasedBy {
+    using Handle = Kind;
+    static bool Holds(Kind handle) { return handle != nullptr; }
+    void operator()(Kind handle) const { Release(handle); }
+};
+
 // Kernel objects: processes, threads, files, tokens.
 struct KernelHandleCloser {
     using Handle = HANDLE;

@@ -22,11 +22,7 @@ public:
 void RestrictDllSearchToSystemFolder(IDllSearch& search);
 void RestrictDllSearchToSystemFolder();
 
-struct LibraryCloser {
-    using Handle = HMODULE;
-    static bool Holds(HMODULE module) { return module != nullptr; }
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
+using LibraryCloser = ReleasedBy<HMODULE, &FreeLibrary>;
 
 // A system DLL loaded by its file name as the lookup says, freed with the object.
 class SystemLibrary {

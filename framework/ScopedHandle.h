@@ -49,3 +49,15 @@ struct KernelHandleCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using KernelHandle = ScopedHandle<KernelHandleCloser>;
+
+// COM on this thread for one scope: the initialisation's result stands for the apartment, and only a
+// successful one is uninitialised, by the call given.
+template <typename Uninitialize>
+struct ComApartmentCloser {
+    using Handle = HRESULT;
+    static bool Holds(HRESULT result) { return SUCCEEDED(result); }
+    void operator()(HRESULT) const { uninitialize(); }
+    Uninitialize uninitialize;
+};
+template <typename Uninitialize>
+ComApartmentCloser(Uninitialize) -> ComApartmentCloser<Uninitialize>;

@@ -8,15 +8,6 @@
 
 namespace {
 
-// COM initialised for one scope: the initialisation's result stands for the apartment, and only a
-// successful one is uninitialised.
-struct ComApartmentCloser {
-    using Handle = HRESULT;
-    static bool Holds(HRESULT result) { return SUCCEEDED(result); }
-    void operator()(HRESULT) const { runtime.Uninitialize(); }
-    IComLinkRuntime& runtime;
-};
-
 // The link object's part of the work; its interfaces are released when it returns, before the
 // caller's apartment ends.
 HRESULT WriteLink(IComLinkRuntime& runtime, const std::wstring& target, const std::wstring& arguments,
@@ -53,7 +44,7 @@ HRESULT Win32ComLinkRuntime::CreateLinkObject(IShellLinkW** link) {
 
 HRESULT CreateShellLink(IComLinkRuntime& runtime, const std::wstring& target, const std::wstring& arguments,
                         const std::wstring& linkFile, const std::wstring& description, const std::wstring& iconFile) {
-    const ScopedHandle<ComApartmentCloser> apartment(runtime.Initialize(), ComApartmentCloser{runtime});
+    const ScopedHandle apartment(runtime.Initialize(), ComApartmentCloser{[&runtime] { runtime.Uninitialize(); }});
     if (FAILED(apartment.Get())) return apartment.Get();
     return WriteLink(runtime, target, arguments, linkFile, description, iconFile);
 }

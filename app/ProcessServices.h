@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/ScopedHandle.h"
+
 class IProcessServices {
 public:
     virtual ~IProcessServices() = default;
@@ -37,3 +39,11 @@ public:
     DWORD WaitForObject(HANDLE handle, DWORD milliseconds) override;
     bool Close(HANDLE handle) override;
 };
+
+// A kernel handle closed through the seam, so that tests see every handle given back.
+struct ProcessHandleCloser : KernelHandleCloser {
+    explicit ProcessHandleCloser(IProcessServices& services) : processes(services) {}
+    void operator()(HANDLE handle) const { processes.Close(handle); }
+    IProcessServices& processes;
+};
+using ProcessHandle = ScopedHandle<ProcessHandleCloser>;

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/ForegroundWatcher.h"
-#include "app/ScopedHandle.h"
 #include "app/WindowChoice.h"
 #include "framework/Strings.h"
 #include "res/resource.h"
@@ -30,8 +29,8 @@ void RunProgram(const CommandLineOptions& options, const CommandLineState& state
                                MB_OK | MB_ICONINFORMATION);
         return;
     }
-    ScopedHandle process(processes, info.hProcess);
-    ScopedHandle thread(processes, info.hThread);
+    ProcessHandle process(info.hProcess, ProcessHandleCloser(processes));
+    ProcessHandle thread(info.hThread, ProcessHandleCloser(processes));
     if (options.onlyWhenMaximized) {
         processes.WaitForIdle(process.Get(), kInputIdleLimitMs);
         const HWND window = FindLaunchedWindow(info.dwThreadId, options, services);

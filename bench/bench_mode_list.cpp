@@ -5,17 +5,19 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "dialog/ModeList.h"
 #include "dialog/ModeSort.h"
 #include "dialog/PixmodeDlg.h"
+#include "dialog/ScreenCaps.h"
 #include "dialog/SystemRestart.h"
-#include "fakes/FakeDisplay.h"
-#include "fakes/FakeMessageBox.h"
-#include "fakes/FakeScreenCaps.h"
-#include "fakes/FakeShell.h"
+#include "display/DisplayRecords.h"
+#include "display/DisplaySettings.h"
 #include "framework/FileDialog.h"
+#include "framework/MessageBox.h"
+#include "framework/Shell.h"
 #include "shortcut/CreateShortcut.h"
 #include "res/resource.h"
 
@@ -34,6 +36,69 @@ double Median(std::vector<double> values) {
 }
 
 double Least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
+const wchar_t kDevice[] = L"\\\\.\\DISPLAY1";
+
+// A mode as Wine reports one, with the fields it flags.
+DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel, DWORD frequency) {
+    DEVMODEW mode = PreparedDevMode();
+    mode.dmFields = DM_POSITION | DM_DISPLAYORIENTATION | DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT |
+                    DM_DISPLAYFREQUENCY | DM_DISPLAYFLAGS;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmBitsPerPel = bitsPerPixel;
+    mode.dmDisplayFrequency = frequency;
+    return mode;
+}
+
+// One primary adapter with one monitor, its current mode and the scripted modes; it changes nothing.
+class ScriptedDisplay : public IDisplaySettings {
+public:
+    ScriptedDisplay(const DEVMODEW& current, std::vector<DEVMODEW> modes)
+        : m_current(current), m_modes(std::move(modes)) {}
+
+    bool EnumDevices(const wchar_t* device, DWORD index, DISPLAY_DEVICEW& record, DWORD) override {
+        if (index != 0) return false;
+        lstrcpynW(record.DeviceName, device == nullptr ? kDevice : L"\\\\.\\DISPLAY1\\Monitor0", 32);
+        lstrcpynW(record.DeviceString, device == nullptr ? L"Scripted Adapter" : L"Generic Non-PnP Monitor", 128);
+        record.StateFlags = device == nullptr ? DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE
+                                              : DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_ACTIVE;
+        return true;
+    }
+    bool EnumSettings(const wchar_t*, DWORD modeNumber, DEVMODEW& mode) override {
+        if (modeNumber == ENUM_CURRENT_SETTINGS || modeNumber == ENUM_REGISTRY_SETTINGS) {
+            mode = m_current;
+        } else if (modeNumber < m_modes.size()) {
+            mode = m_modes[modeNumber];
+        } else {
+            return false;
+        }
+        return true;
+    }
+    bool EnumSettingsEx(const wchar_t* device, DWORD modeNumber, DEVMODEW& mode, DWORD) override {
+        return EnumSettings(device, modeNumber, mode);
+    }
+    LONG ChangeSettingsEx(const wchar_t*, DEVMODEW*, DWORD) override { return DISP_CHANGE_FAILED; }
+    LONG ChangeSettings(DEVMODEW*, DWORD) override { return DISP_CHANGE_FAILED; }
+
+private:
+    DEVMODEW m_current;
+    std::vector<DEVMODEW> m_modes;
+};
+
+// A message would mean the scripted display is not what the list expects: it is counted, not shown.
+class CountedMessages : public IMessageBox {
+public:
+    int Show(const std::wstring&, UINT) override {
+        ++shown;
+        return IDOK;
+    }
+    int ShowPlain(const std::wstring&, const std::wstring&, UINT) override {
+        ++shown;
+        return IDOK;
+    }
+    int shown = 0;
+};
 
 // 10,000 distinct modes: sizes, three depths and several rates, the current one among them.
 std::vector<DEVMODEW> ScriptedModes(size_t count) {
@@ -59,19 +124,16 @@ int wmain() {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    FakeDisplay display;
-    display.AddAdapter(DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE, MakeMode(1024, 768, 32, 60),
-                       ScriptedModes(count));
-    FakeMessageBox messages;
-    FakeShell shell;
-    FakeScreenCaps screen;
-    const wchar_t* device = L"\\\\.\\DISPLAY1";
+    ScriptedDisplay display(MakeMode(1024, 768, 32, 60), ScriptedModes(count));
+    CountedMessages messages;
+    Win32Shell shell;
+    Win32ScreenCaps screen;
+    const wchar_t* device = kDevice;
 
     // The decision code alone: enumeration, filter, labels, current and best mode.
     std::vector<double> decide;
     size_t rows = 0;
     for (int round = 0; round < rounds; ++round) {
-        display.calls.clear();
         int orientation = 0;
         const double start = Now();
         ReadRotationButtons(display, device, orientation);
@@ -83,7 +145,6 @@ int wmain() {
     // What the scripted display itself costs: the same enumeration without any decision.
     std::vector<double> enumerate;
     for (int round = 0; round < rounds; ++round) {
-        display.calls.clear();
         const double start = Now();
         DEVMODEW mode;
         for (DWORD n = 0; display.EnumSettings(device, n, mode); ++n) {
@@ -125,7 +186,6 @@ int wmain() {
     // The dialog's refill into the real list control, then its sort by the current column.
     std::vector<double> fill, fillAndSort, sortOnly;
     for (int round = 0; round < rounds; ++round) {
-        display.calls.clear();
         const double start = Now();
         dialog.FillModeList(device);
         const double filled = Now();
@@ -139,6 +199,10 @@ int wmain() {
         sortOnly.push_back(Now() - again);
     }
     const int listed = ListView_GetItemCount(dialog.GetModeList().m_hWnd);
+    if (messages.shown != 0) {
+        std::fprintf(stderr, "the scripted display made the dialog show %d messages\n", messages.shown);
+        return 1;
+    }
     std::printf("(c) %zu modes, %zu rows listed (%d in the list control), median of %d rounds:\n", count, rows, listed,
                 rounds);
     std::printf("(c) decision code (ReadModeList): %.2f ms (least %.2f)\n", Median(decide), Least(decide));

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/ScopedHandle.h"
+
 namespace {
 
 double Now() {
@@ -33,6 +35,7 @@ struct Child {
     PROCESS_INFORMATION info{};
     bool started = false;
     DWORD error = 0;  // why CreateProcessW failed
+    KernelHandle process, thread;
 
     Child(const std::wstring& exe, const std::wstring& arguments) {
         std::wstring commandLine = L"\"" + exe + L"\"" + arguments;
@@ -41,14 +44,14 @@ struct Child {
         started = CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                  &startup, &info) != FALSE;
         if (!started) error = GetLastError();
+        process.Reset(info.hProcess);
+        thread.Reset(info.hThread);
     }
+    // One that outlives the run is ended before its handles close.
     ~Child() {
-        if (!started) return;
-        if (WaitForSingleObject(info.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(info.hProcess, 99);
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
+        if (started && WaitForSingleObject(process.Get(), 10000) != WAIT_OBJECT_0) TerminateProcess(process.Get(), 99);
     }
-    bool Wait() { return started && WaitForSingleObject(info.hProcess, 60000) == WAIT_OBJECT_0; }
+    bool Wait() { return started && WaitForSingleObject(process.Get(), 60000) == WAIT_OBJECT_0; }
 };
 
 std::string Narrow(const std::wstring& text) {
@@ -106,7 +109,7 @@ double RunToEnd(const std::wstring& exe, const std::wstring& arguments) {
     }
     const double elapsed = Now() - start;
     DWORD status = 0;
-    GetExitCodeProcess(child.info.hProcess, &status);
+    GetExitCodeProcess(child.process.Get(), &status);
     if (status != 0) {
         std::fprintf(stderr, "a run failed: %s ended with status %lu\n", what.c_str(), status);
         return -1;

@@ -7,42 +7,21 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
+#include "framework/Icon.h"
+#include "framework/ImageList.h"
 #include "framework/LateLoaded.h"
 #include "framework/SystemLibrary.h"
+#include "framework/WindowDC.h"
 #include "resource.h"
 
 namespace {
 
-struct Free {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-    void operator()(HIMAGELIST images) const { late::ImageList_Destroy(images); }
-};
-template <typename Handle>
-using Owned = std::unique_ptr<std::remove_pointer_t<Handle>, Free>;
-
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : m_window(window), m_dc(GetDC(window)) {}
-    ~WindowDC() {
-        if (m_dc != nullptr) ReleaseDC(m_window, m_dc);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC Get() const { return m_dc; }
-
-private:
-    HWND m_window;
-    HDC m_dc;
-};
-
 // They outlive the dialog, as the program's do: the list gives its row images back on WM_DESTROY.
 HICON g_icon = nullptr;
-Owned<HIMAGELIST> g_rowImages, g_headerImages;
+ScopedHandle<ImageListCloser> g_rowImages, g_headerImages;
 
 DEVMODEW Mode() {
     DEVMODEW mode{};
@@ -71,8 +50,8 @@ std::wstring Text(UINT id) {
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
-Owned<HICON> Icon(UINT id, int size) {
-    return Owned<HICON>(
+ScopedHandle<IconCloser> Icon(UINT id, int size) {
+    return ScopedHandle<IconCloser>(
         static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, 0)));
 }
 
@@ -84,15 +63,15 @@ int CALLBACK InEnumerationOrder(LPARAM first, LPARAM second, LPARAM) { return st
 
 void SetUpList(HWND dialog, HWND list) {
     SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0x4031, 0x4031);
-    const Owned<HICON> row = Icon(IDI_ROW_MARKER, 4), up = Icon(IDI_SORT_ASCENDING, 0),
-                       down = Icon(IDI_SORT_DESCENDING, 0);
-    g_rowImages.reset(late::ImageList_Create(4, 4, ILC_MASK, 1, 1));
-    late::ImageList_ReplaceIcon(g_rowImages.get(), -1, row.get());
-    Send(list, LVM_SETIMAGELIST, LVSIL_SMALL, g_rowImages.get());
-    g_headerImages.reset(late::ImageList_Create(8, 8, ILC_MASK, 2, 2));
-    late::ImageList_ReplaceIcon(g_headerImages.get(), -1, up.get());
-    late::ImageList_ReplaceIcon(g_headerImages.get(), -1, down.get());
-    Send(ListView_GetHeader(list), HDM_SETIMAGELIST, HDSIL_NORMAL, g_headerImages.get());
+    const ScopedHandle<IconCloser> row = Icon(IDI_ROW_MARKER, 4), up = Icon(IDI_SORT_ASCENDING, 0),
+                                   down = Icon(IDI_SORT_DESCENDING, 0);
+    g_rowImages.Reset(late::ImageList_Create(4, 4, ILC_MASK, 1, 1));
+    late::ImageList_ReplaceIcon(g_rowImages.Get(), -1, row.Get());
+    Send(list, LVM_SETIMAGELIST, LVSIL_SMALL, g_rowImages.Get());
+    g_headerImages.Reset(late::ImageList_Create(8, 8, ILC_MASK, 2, 2));
+    late::ImageList_ReplaceIcon(g_headerImages.Get(), -1, up.Get());
+    late::ImageList_ReplaceIcon(g_headerImages.Get(), -1, down.Get());
+    Send(ListView_GetHeader(list), HDM_SETIMAGELIST, HDSIL_NORMAL, g_headerImages.Get());
     SIZE letters{};
     GetTextExtentPoint32W(WindowDC(list).Get(), L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &letters);
     const UINT titles[] = {IDS_COLUMN_MODE, IDS_COLUMN_SCREEN_AREA, IDS_COLUMN_COLOURS, IDS_COLUMN_REFRESH_RATE};

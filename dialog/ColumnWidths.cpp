@@ -1,21 +1,6 @@
 #include "dialog/ColumnWidths.h"
 
-namespace {
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : m_hWnd(window), m_hDC(GetDC(window)) {}
-    ~WindowDC() {
-        if (m_hDC != nullptr) ReleaseDC(m_hWnd, m_hDC);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HWND m_hWnd;
-    HDC m_hDC;
-};
-}  // namespace
+#include "framework/WindowDC.h"
 
 int AverageCharWidth(HWND window) {
     static const wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";

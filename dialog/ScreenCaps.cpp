@@ -1,22 +1,9 @@
 #include "dialog/ScreenCaps.h"
 
-namespace {
-class ScreenDC {
-public:
-    ScreenDC() : m_hDC(GetDC(nullptr)) {}
-    ~ScreenDC() {
-        if (m_hDC != nullptr) ReleaseDC(nullptr, m_hDC);
-    }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    DWORD Caps(int index) const { return static_cast<DWORD>(GetDeviceCaps(m_hDC, index)); }
-
-private:
-    HDC m_hDC;
-};
-}  // namespace
+#include "framework/WindowDC.h"
 
 ScreenMode Win32ScreenCaps::Read() {
-    ScreenDC screen;
-    return {screen.Caps(HORZRES), screen.Caps(VERTRES), screen.Caps(BITSPIXEL), screen.Caps(VREFRESH)};
+    const WindowDC screen(nullptr);
+    const auto caps = [&screen](int index) { return static_cast<DWORD>(GetDeviceCaps(screen.Get(), index)); };
+    return {caps(HORZRES), caps(VERTRES), caps(BITSPIXEL), caps(VREFRESH)};
 }

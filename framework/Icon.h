@@ -2,15 +2,16 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/ScopedHandle.h"
+
+using IconCloser = ReleasedBy<HICON, &DestroyIcon>;
+
 class CIcon {
 public:
     // Icon resource id of the program's module at cx by cy pixels (0, 0: the resource's own size).
     CIcon(UINT id, int cx, int cy);
-    ~CIcon();
-    CIcon(const CIcon&) = delete;
-    CIcon& operator=(const CIcon&) = delete;
-    HICON Get() const { return m_hIcon; }
+    HICON Get() const { return m_icon.Get(); }
 
 private:
-    HICON m_hIcon;
+    ScopedHandle<IconCloser> m_icon;
 };

@@ -4,20 +4,17 @@
 #include <commctrl.h>
 
 #include "framework/LateLoaded.h"
+#include "framework/ScopedHandle.h"
+
+using ImageListCloser = ReleasedBy<HIMAGELIST, &late::ImageList_Destroy>;
 
 class CImageList {
 public:
-    CImageList() = default;
-    ~CImageList() { DeleteImageList(); }
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
-
     bool Create(int cx, int cy, UINT flags, int initial, int grow);
     // Adds the icon; its image index, or -1.
-    int Add(HICON icon) const { return late::ImageList_ReplaceIcon(m_hImageList, -1, icon); }
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-    void DeleteImageList();
+    int Add(HICON icon) const { return late::ImageList_ReplaceIcon(m_images.Get(), -1, icon); }
+    HIMAGELIST GetSafeHandle() const { return m_images.Get(); }
 
 private:
-    HIMAGELIST m_hImageList = nullptr;
+    ScopedHandle<ImageListCloser> m_images;
 };

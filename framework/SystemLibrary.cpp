@@ -14,8 +14,9 @@ std::wstring SystemFolderPath(const wchar_t* fileName) {
     return path + L'\\' + fileName;
 }
 
-// By full path: a bare name would match a module of that name already loaded from anywhere.
-HMODULE LoadFromSystemFolder(const wchar_t* fileName, SystemLibrary::Lookup lookup) {
+// From the system folder by full path (a bare name would match a module of that name already loaded
+// from anywhere), or for ManifestFirst by bare name, so that the manifest's binding comes first.
+HMODULE LoadSystemDll(const wchar_t* fileName, SystemLibrary::Lookup lookup) {
     const std::wstring path = lookup == SystemLibrary::Lookup::FullPath ? SystemFolderPath(fileName) : fileName;
     if (path.empty()) return nullptr;
     HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
@@ -54,9 +55,4 @@ void RestrictDllSearchToSystemFolder() {
     RestrictDllSearchToSystemFolder(search);
 }
 
-SystemLibrary::SystemLibrary(const wchar_t* fileName, Lookup lookup)
-    : m_module(LoadFromSystemFolder(fileName, lookup)) {}
-
-SystemLibrary::~SystemLibrary() {
-    if (m_module != nullptr) FreeLibrary(m_module);
-}
+SystemLibrary::SystemLibrary(const wchar_t* fileName, Lookup lookup) : m_module(LoadSystemDll(fileName, lookup)) {}

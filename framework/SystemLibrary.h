@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/ScopedHandle.h"
+
 // The system's two ways of limiting the DLL search, behind a seam.
 class IDllSearch {
 public:
@@ -20,7 +22,9 @@ public:
 void RestrictDllSearchToSystemFolder(IDllSearch& search);
 void RestrictDllSearchToSystemFolder();
 
-// A DLL loaded from the system folder by its file name, freed with the object.
+using LibraryCloser = ReleasedBy<HMODULE, &FreeLibrary>;
+
+// A system DLL loaded by its file name as the lookup says, freed with the object.
 class SystemLibrary {
 public:
     enum class Lookup {
@@ -31,16 +35,13 @@ public:
     };
 
     explicit SystemLibrary(const wchar_t* fileName, Lookup lookup = Lookup::FullPath);
-    ~SystemLibrary();
-    SystemLibrary(const SystemLibrary&) = delete;
-    SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-    bool Loaded() const { return m_module != nullptr; }
+    bool Loaded() const { return m_module.Get() != nullptr; }
 
     // An exported function; null when the library or the export is missing.
     template <typename Function>
     Function Find(const char* name) const {
-        return m_module != nullptr ? FindIn<Function>(m_module, name) : nullptr;
+        return Loaded() ? FindIn<Function>(m_module.Get(), name) : nullptr;
     }
 
     // The same for a module already loaded.
@@ -51,5 +52,5 @@ public:
     }
 
 private:
-    HMODULE m_module;
+    ScopedHandle<LibraryCloser> m_module;
 };

@@ -4,25 +4,9 @@
 
 #include "framework/ComPtr.h"
 #include "framework/LateLoaded.h"
+#include "framework/ScopedHandle.h"
 
 namespace {
-
-// Keeps COM initialised for one scope, and uninitialises it only when the initialisation succeeded.
-class ComApartment {
-public:
-    explicit ComApartment(IComLinkRuntime& runtime) : m_runtime(runtime), m_hrResult(runtime.Initialize()) {}
-    ~ComApartment() {
-        if (SUCCEEDED(m_hrResult)) m_runtime.Uninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-    HRESULT Result() const { return m_hrResult; }
-
-private:
-    IComLinkRuntime& m_runtime;
-    HRESULT m_hrResult;
-};
 
 // The link object's part of the work; its interfaces are released when it returns, before the
 // caller's apartment ends.
@@ -60,8 +44,8 @@ HRESULT Win32ComLinkRuntime::CreateLinkObject(IShellLinkW** link) {
 
 HRESULT CreateShellLink(IComLinkRuntime& runtime, const std::wstring& target, const std::wstring& arguments,
                         const std::wstring& linkFile, const std::wstring& description, const std::wstring& iconFile) {
-    ComApartment apartment(runtime);
-    if (FAILED(apartment.Result())) return apartment.Result();
+    const ScopedHandle apartment(runtime.Initialize(), ComApartmentCloser{[&runtime] { runtime.Uninitialize(); }});
+    if (FAILED(apartment.Get())) return apartment.Get();
     return WriteLink(runtime, target, arguments, linkFile, description, iconFile);
 }
 

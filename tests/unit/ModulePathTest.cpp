@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "TemporaryFolder.h"
 #include "TestDataPath.h"
 #include "framework/ModulePath.h"
+#include "framework/SystemLibrary.h"
 #include "framework/WinApp.h"
-
-namespace {
-
-struct LibraryFreer {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-
-}  // namespace
 
 TEST(ModuleFileName, OwnProgramIsAFullPath) {
     const std::wstring path = ModuleFileName(nullptr);
@@ -26,9 +17,9 @@ TEST(ModuleFileName, NameLongerThanMaxPathIsNotCut) {
     TemporaryFolder folder(L"pixmode module name", 2 * MAX_PATH, L"a folder with a rather long name for the test");
     const std::wstring copy = folder.Copy(TestDataPath(L"all_keys.dll"), L"long path.dll");
     ASSERT_FALSE(copy.empty());
-    std::unique_ptr<HINSTANCE__, LibraryFreer> module(LoadLibraryW(TemporaryFolder::Long(copy).c_str()));
-    if (!module) GTEST_SKIP() << "the platform does not load modules from paths this long";
-    const std::wstring name = ModuleFileName(module.get());
+    const ScopedHandle<LibraryCloser> module(LoadLibraryW(TemporaryFolder::Long(copy).c_str()));
+    if (module.Get() == nullptr) GTEST_SKIP() << "the platform does not load modules from paths this long";
+    const std::wstring name = ModuleFileName(module.Get());
     EXPECT_GT(name.size(), static_cast<size_t>(2 * MAX_PATH) - 4);
     EXPECT_EQ(name.substr(name.size() - 14), L"\\long path.dll");
 }

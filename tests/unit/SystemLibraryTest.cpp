@@ -14,9 +14,11 @@ TEST(SystemLibrary, ALibraryOnlyBesideTheProgramIsNotLoaded) {
     const std::wstring beside = FolderWithSeparator(TestProgramPath()) + L"pixmode_beside.dll";
     ASSERT_TRUE(CopyFileW(TestDataPath(L"all_keys.dll").c_str(), beside.c_str(), FALSE));
     // The ordinary search finds it there...
-    const HMODULE plain = LoadLibraryExW(L"pixmode_beside.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    EXPECT_NE(plain, nullptr);
-    if (plain != nullptr) FreeLibrary(plain);
+    {
+        const ScopedHandle<LibraryCloser> plain(
+            LoadLibraryExW(L"pixmode_beside.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE));
+        EXPECT_NE(plain.Get(), nullptr);
+    }
     // ...the system folder does not have it.
     const SystemLibrary library(L"pixmode_beside.dll");
     EXPECT_FALSE(library.Loaded());

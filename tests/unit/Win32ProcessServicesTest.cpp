@@ -2,7 +2,6 @@
 
 #include "app/ProcessServices.h"
 #include "app/RunProgram.h"
-#include "app/ScopedHandle.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeDisplay.h"
 #include "fakes/FakeMessageBox.h"
@@ -46,8 +45,8 @@ TEST(Win32ProcessServices, StartsWaitsForAndClosesARealProcess) {
     PROCESS_INFORMATION info{};
     std::vector<wchar_t> commandLine = CommandLineBuffer(L"cmd.exe /c exit 7");
     ASSERT_TRUE(processes.StartProcess(nullptr, commandLine, false, 0, nullptr, nullptr, startup, info));
-    ScopedHandle process(processes, info.hProcess);
-    ScopedHandle thread(processes, info.hThread);
+    ProcessHandle process(info.hProcess, ProcessHandleCloser(processes));
+    ProcessHandle thread(info.hThread, ProcessHandleCloser(processes));
     EXPECT_EQ(processes.WaitForObject(process.Get(), INFINITE), WAIT_OBJECT_0);
     DWORD code = 0;
     EXPECT_TRUE(GetExitCodeProcess(process.Get(), &code));

@@ -87,3 +87,8 @@ def test_imports_only_dlls_that_come_from_the_system_folder(program):
     # never waited on, imports what it uses.
     if program.name == "pixmode.exe":
         assert not dlls & LOADED_LATE, f"imported instead of loaded when needed: {sorted(dlls & LOADED_LATE)}"
+
+
+def test_the_release_stays_within_its_size_limit(release):
+    size = release.stat().st_size
+    assert size <= 300_000, f"{release} is {size} bytes, over its limit of 300,000"

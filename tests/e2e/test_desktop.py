@@ -5,13 +5,13 @@ Wine's display driver refuses with -2 a staged change that names the refresh rat
 size, accepts a new primary without moving it and refuses rotation; so the successful make
 primary and rotation are covered by the unit tests, and here only what Wine really does.
 """
-import time
 
 import pytest
 
 import xrandr
 from driver import IDCANCEL, IDOK
 from resources import ID, text
+from waits import wait_until
 
 FIRST, SECOND = r"\\.\DISPLAY1", r"\\.\DISPLAY2"
 ATTACHED = 0x1
@@ -37,15 +37,6 @@ def adapters(driver):
 
 def stored(adapter):
     return (adapter["storedWidth"], adapter["storedHeight"])
-
-
-def wait_until(condition, timeout=30.0):
-    deadline = time.monotonic() + timeout
-    while not condition():
-        if time.monotonic() > deadline:
-            return False
-        time.sleep(0.2)
-    return True
 
 
 def read_box(driver, expected):
@@ -187,13 +178,11 @@ def select_device(driver, dialog, name):
 
 def wait_box_over(driver, dialog, timeout=20.0):
     """The message box the dialog opens (same class and caption as the dialog itself)."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        boxes = [w for w in driver.list_windows(cls="#32770", title="Pixmode") if w["hwnd"] != dialog]
-        if boxes:
-            return driver.message_box(boxes[0]["hwnd"])
-        time.sleep(0.2)
-    pytest.fail("no message box appeared over the dialog")
+    boxes = wait_until(lambda: [w for w in driver.list_windows(cls="#32770", title="Pixmode") if w["hwnd"] != dialog],
+                       timeout, step=0.2)
+    if not boxes:
+        pytest.fail("no message box appeared over the dialog")
+    return driver.message_box(boxes[0]["hwnd"])
 
 
 @pytest.mark.parametrize("button, message", [(EXTEND, text("IDS_NO_MODE_SELECTED")), (SWITCH, None)])
@@ -222,7 +211,7 @@ def test_without_a_selected_mode_extend_says_so_and_switch_does_nothing(rig, dri
 def test_extend_attaches_a_detached_adapter_in_the_selected_mode(rig, driver, pixmode, width, height):
     xrandr.turn_off(rig.env, "DUMMY1")
     # Wine keeps the name of the detached adapter, which follows the primary one.
-    assert wait_until(lambda: not adapters(driver)[SECOND]["stateFlags"] & ATTACHED), adapters(driver)
+    assert wait_until(lambda: not adapters(driver)[SECOND]["stateFlags"] & ATTACHED, 30), adapters(driver)
     assert list(xrandr.current_modes(rig.env)) == ["DUMMY0"]
     process, dialog = open_dialog(driver, pixmode)
     select_device(driver, dialog, SECOND)

@@ -9,6 +9,7 @@ import xrandr
 from driver import IDOK
 from resources import text
 from rig import windows_path
+from waits import wait_until
 
 ORIGINAL = (1024, 768)
 REQUESTED = (800, 600)
@@ -16,15 +17,6 @@ REQUESTED = (800, 600)
 # looks every half second, then changes the mode through Wine). A script leaves more than this
 # between a change the test waits for and the next one.
 FOLLOW = 8
-
-
-def wait_until(condition, timeout, step=0.1):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if condition():
-            return True
-        time.sleep(step)
-    return condition()
 
 
 class ScriptedApp:

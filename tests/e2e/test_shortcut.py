@@ -11,7 +11,7 @@ from driver import IDOK, Driver
 from resources import ID
 from rig import windows_path
 from shell_link import read_shell_link
-from test_run_program import wait_until
+from waits import wait_until
 
 # Buttons that open a modal window (Shortcut, and Create Shortcut when it fails) do not return
 # from a sent click until that window closes; they are pressed with a posted click.

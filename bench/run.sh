@@ -6,8 +6,7 @@
 #       against the floor, a program making the same platform calls with none of the program's logic,
 #   (c) the mode list's refill and sort over 10,000 scripted modes, in milliseconds,
 #   (d) the size of both executables and the DLLs they import.
-# It measures the 32-bit release, or the 64-bit build on a host that cannot run 32-bit programs
-# (scripts/host.sh), and says which.
+# It measures the 32-bit release, under Wine 10's WoW64 mode in the Debian 13 root (scripts/root.sh).
 # Usage: bench/run.sh [RUNS]   (default 21 runs of (a) and (b) per program)
 # Environment: PIXMODE_RIG_DIR reuses a running virtual display (scripts/rig/start.sh) instead of
 # starting one for the run.
@@ -15,21 +14,31 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
-# shellcheck source=../scripts/host.sh
-source "$root/scripts/host.sh"
 runs=${1:-21}
 
-# Only what it measures: the programs, the updater the dialog starts, the benchmark programs and
-# the virtual display's tools.
-"$root/scripts/build.sh" windows-x86:pixmode,marrowick,benchmarks,keeper,e2e-driver \
-  windows-x64:pixmode,marrowick,benchmarks,keeper,e2e-driver
-build=$root/build/$runnable_preset
-if [[ $PIXMODE_HOST_32BIT == yes ]]; then
-  echo "bench: measuring build/windows-x86, the 32-bit release"
-else
-  echo "bench: measuring build/windows-x64, not the 32-bit release: $PIXMODE_HOST_WHY"
-fi
+build=$root/build/windows-x86
 export PIXMODE_BUILD_DIR=$build
+
+# On the host: build, measure (a) to (c) in the root, where Wine runs, then (d) here.
+if [[ -z ${PIXMODE_IN_ROOT:-} ]]; then
+  # Only what it measures: the programs, the updater the dialog starts, the benchmark programs and
+  # the virtual display's tools.
+  "$root/scripts/build.sh" windows-x86:pixmode,marrowick,benchmarks,keeper,e2e-driver \
+    windows-x64:pixmode,marrowick,benchmarks,keeper,e2e-driver
+  "$root/scripts/root.sh" run "$0" "$runs"
+  # (d) Sizes and imports. Allowed: the DLLs Windows always takes from its system folder, and the
+  # common controls that the manifest binds.
+  system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|msvcrt)\.dll$'
+  for preset in windows-x86 windows-x64; do
+    exe=$root/build/$preset/pixmode.exe
+    size=$(stat -c %s "$exe")
+    dlls=$(objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
+    others=$(for dll in $dlls; do [[ $dll =~ $system_dlls ]] || echo -n "$dll "; done)
+    printf '(d) %s pixmode.exe: %d bytes (%d KB); imports: %s; others: %s\n' \
+      "$preset" "$size" $(((size + 1023) / 1024)) "$dlls" "${others:-none}"
+  done
+  exit 0
+fi
 
 if [[ -n ${PIXMODE_RIG_DIR:-} ]]; then
   rundir=$PIXMODE_RIG_DIR
@@ -47,7 +56,7 @@ fi
   # shellcheck source=/dev/null
   source "$rundir/env"
   cd "$rundir"
-  wine=${WINELOADER:-wine}
+  wine=wine
   "$wine" "$build/bench/bench_runner.exe" switch "$runs" "$("$wine" winepath -w "$build/pixmode.exe")" \
     "$("$wine" winepath -w "$build/bench/minimal_switch.exe")" </dev/null
   # ... and against the same in a program with Pixmode's imports and manifest: loading, not work.
@@ -67,14 +76,3 @@ fi
   "$wine" "$build/bench/bench_mode_list.exe" </dev/null
 ) 2>&1 | tr -d '\r' | grep -v '^[0-9a-f]*:\(fixme\|err\|warn\):'
 
-# (d) Sizes and imports. Allowed: the DLLs Windows always takes from its system folder, and the
-# common controls that the manifest binds.
-system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|shlwapi|ole32|oleaut32|advapi32|msvcrt)\.dll$'
-for preset in windows-x86 windows-x64; do
-  exe=$root/build/$preset/pixmode.exe
-  size=$(stat -c %s "$exe")
-  dlls=$(objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u | tr '\n' ' ')
-  others=$(for dll in $dlls; do [[ $dll =~ $system_dlls ]] || echo -n "$dll "; done)
-  printf '(d) %s pixmode.exe: %d bytes (%d KB); imports: %s; others: %s\n' \
-    "$preset" "$size" $(((size + 1023) / 1024)) "$dlls" "${others:-none}"
-done

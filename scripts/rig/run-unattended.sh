@@ -13,7 +13,7 @@ shift
 driver=$PIXMODE_BUILD_DIR/e2e-driver.exe
 timeout=${PIXMODE_RUN_TIMEOUT:-120}
 
-drive() { "${WINELOADER:-wine}" "$driver" "$@" </dev/null; }
+drive() { wine "$driver" "$@" </dev/null; }
 # Reads one field of the first JSON line on standard input.
 field() {
   /usr/bin/python3 -c 'import json, sys
@@ -36,7 +36,7 @@ answer_box() {
   drive close --hwnd "$hwnd" >/dev/null
 }
 
-"${WINELOADER:-wine}" "$exe" "$@" </dev/null &
+wine "$exe" "$@" </dev/null &
 pid=$!
 start=$SECONDS
 main_dialog_done=0

@@ -8,18 +8,16 @@
 # Environment:
 #   PIXMODE_RIG_DISPLAY  display number to use (default: the first free one from 120 on)
 #   PIXMODE_BUILD_DIR    folder holding keeper.exe and e2e-driver.exe (default build/windows-x86,
-#                        the release, or build/windows-x64 on a host that cannot run 32-bit
-#                        programs; its helpers must have the bitness of the program under test)
+#                        the release; its helpers must have the bitness of the program under test)
+# Runs where Wine runs: inside the Debian 13 root (scripts/root.sh run scripts/rig/start.sh ...).
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
-# shellcheck source=../host.sh
-source "$root/scripts/host.sh"
 
 rundir=${1:?usage: start.sh RUNDIR [DISPLAY_NUMBER]}
 requested_display=${2:-${PIXMODE_RIG_DISPLAY:-}}
-build_dir=${PIXMODE_BUILD_DIR:-$root/build/$runnable_preset}
+build_dir=${PIXMODE_BUILD_DIR:-$root/build/windows-x86}
 
 mkdir -p "$rundir"
 rundir=$(cd "$rundir" && pwd)
@@ -110,23 +108,20 @@ echo $! >"$rundir/pids/openbox"
 mkdir -p "$WINEPREFIX"
 wineserver -p
 # Bounded, like every Wine call here: on a loaded machine a first start takes a minute or more.
-if ! timeout 300 "${WINELOADER:-wine}" wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1; then
+if ! timeout 300 wine wineboot -i </dev/null >"$rundir/wineboot.log" 2>&1; then
   log "wineboot failed or did not end within 300 s; its log:"
   cat "$rundir/wineboot.log" >&2
   exit 1
 fi
 # Wine's explorer passes RandR changes on only while it runs, and it ends when no program is
 # left; the keeper is that program.
-"${WINELOADER:-wine}" "$build_dir/keeper.exe" </dev/null >"$rundir/keeper.log" 2>&1 &
+wine "$build_dir/keeper.exe" </dev/null >"$rundir/keeper.log" 2>&1 &
 echo $! >"$rundir/pids/keeper"
 
 {
   for name in DISPLAY HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_DATA_HOME WINEPREFIX WINEDEBUG WINEDLLOVERRIDES; do
     printf 'export %s=%q\n' "$name" "${!name}"
   done
-  if [[ -n ${WINELOADER:-} ]]; then
-    printf 'export WINELOADER=%q\n' "$WINELOADER"
-  fi
   printf 'export PIXMODE_RIG_DIR=%q\n' "$rundir"
   printf 'export PIXMODE_BUILD_DIR=%q\n' "$build_dir"
 } >"$rundir/env"
@@ -134,7 +129,7 @@ echo $! >"$rundir/pids/keeper"
 # Ready once Windows programs see both outputs.
 deadline=$((SECONDS + 120))
 while :; do
-  timeout 60 "${WINELOADER:-wine}" "$build_dir/e2e-driver.exe" displays </dev/null >"$rundir/displays.jsonl" 2>&1 || true
+  timeout 60 wine "$build_dir/e2e-driver.exe" displays </dev/null >"$rundir/displays.jsonl" 2>&1 || true
   (( $(grep -c '"stateFlags"' "$rundir/displays.jsonl") >= 2 )) && break
   if ((SECONDS >= deadline)); then
     log "Wine does not see two display adapters after 120 s; the last answer:"

@@ -13,7 +13,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[2]
 SCRIPTS = ROOT / "scripts" / "rig"
 # The release; PIXMODE_BUILD_DIR=build/windows-x64 runs the tests against the 64-bit build. A rig
-# started by start.sh names its build (the 64-bit one on a host that cannot run 32-bit programs).
+# started by start.sh names its build.
 DEFAULT_BUILD_DIR = ROOT / "build" / "windows-x86"
 
 
@@ -44,11 +44,8 @@ class Rig:
         self.build_dir = Path(os.environ.get("PIXMODE_BUILD_DIR") or self.vars.get("PIXMODE_BUILD_DIR")
                               or DEFAULT_BUILD_DIR)
 
-    @property
-    def loader(self):
-        """The command that starts a Windows program: Wine's 64-bit loader on a host that cannot
-        run 32-bit programs (start.sh then writes it to the environment file), else Debian's `wine`."""
-        return self.env.get("WINELOADER") or "wine"
+    # Debian 13's Wine runs both builds' programs, the 32-bit ones in its WoW64 mode.
+    loader = "wine"
 
     @property
     def display(self):

@@ -128,6 +128,41 @@ TEST(FeedFetch, RedirectsShareTheTimeLimit) {
     EXPECT_EQ(web.sent[2].timeout, 2000u);
 }
 
+TEST(FeedFetch, NoServerStretchesTheTimeLimit) {
+    // A read that waits for bytes that never come: given up at the limit, and the wait it is in ends.
+    const auto web = std::make_shared<FakeWebClient>();
+    ScriptedAnswer drips{0, 200, L"", {"a", "b"}};
+    drips.stalls = true;
+    web->answers = {drips};
+    const WebAddress address = *ParseWebAddress(L"http://127.0.0.1:8000/SHA256SUMS");
+    EXPECT_EQ(FetchWithin(web, address, L"", std::chrono::milliseconds(50)).kind, Fetched::Kind::TooSlow);
+    EXPECT_TRUE(web->StalledReadEnds(std::chrono::seconds(10)));
+    EXPECT_TRUE(web->cancelled);
+
+    // One that ends in time is not cancelled.
+    const auto quick = std::make_shared<FakeWebClient>();
+    quick->answers = {Feed("2.7.0.0")};
+    EXPECT_EQ(FetchWithin(quick, address, L"", std::chrono::seconds(30)).kind, Fetched::Kind::Received);
+    EXPECT_FALSE(quick->cancelled);
+}
+
+TEST(FeedFetch, NoServerOutThereSendsItToThisComputerOrItsNetwork) {
+    for (const wchar_t* location : {L"https://127.0.0.1:8443/x", L"https://10.1.2.3/x", L"https://192.168.0.1/x",
+                                    L"https://169.254.1.1/x", L"https://0.0.0.0/x", L"https://[::1]/x",
+                                    L"https://[fe80::1]/x", L"https://2130706433/x"}) {
+        FakeWebClient web;
+        web.answers = {Redirect(location), Feed("2.7.0.0")};
+        const Fetched fetched = Fetch(web, L"https://example.org/SHA256SUMS");
+        EXPECT_EQ(fetched.kind, Fetched::Kind::RedirectToLocal) << location;
+        EXPECT_EQ(fetched.location, location);
+        EXPECT_EQ(web.sent.size(), 1u) << location;
+    }
+    // From this computer, it may: the tests' own servers send it on within loopback.
+    FakeWebClient local;
+    local.answers = {Redirect(L"https://127.0.0.1:8443/x"), Feed("2.7.0.0")};
+    EXPECT_EQ(Fetch(local).kind, Fetched::Kind::Received);
+}
+
 TEST(FeedChoice, TestAddressOnlyOnLoopbackAndPlainHttpOnlyThere) {
     const struct {
         const wchar_t* built;
@@ -194,6 +229,39 @@ TEST(UpdaterRuns, ByHandOneBoxAlwaysAnswers) {
         EXPECT_TRUE(run.host.opened.empty());
         EXPECT_EQ(run.host.writes, 0) << "a check by hand keeps no record";
     }
+}
+
+TEST(UpdaterRuns, ARedirectInwardIsRefusedWithItsOwnText) {
+    UpdaterRun run;
+    run.web->answers = {Redirect(L"https://192.168.1.1/SHA256SUMS")};
+    run.Start(kByHand, L"", L"https://example.org/pixmode");
+    EXPECT_EQ(run.OnlyBox(), std::wstring(kInstalled) +
+                                 L"\n\nThe list of releases could not be read from\nhttps://example.org/pixmode/"
+                                 L"SHA256SUMS\n\nThe server sent the updater on to an address on this computer or its "
+                                 L"local network, which it does not follow:\nhttps://192.168.1.1/SHA256SUMS");
+}
+
+TEST(UpdaterRuns, OneAutomaticCheckAtATimeAndOnlyWithARecord) {
+    UpdaterRun another;
+    another.host.anotherAutomatic = true;
+    another.web->answers = {Feed("2.8.0.0")};
+    another.Start(kAutomatic);
+    EXPECT_TRUE(another.web->sent.empty());
+    EXPECT_TRUE(another.host.shown.empty());
+    EXPECT_EQ(another.host.writes, 0);
+    // By hand it answers all the same, and takes no mark.
+    another.Start(kByHand);
+    EXPECT_EQ(another.web->sent.size(), 1u);
+    EXPECT_EQ(another.host.shown.size(), 1u);
+    EXPECT_EQ(another.host.claims, 1);
+
+    UpdaterRun unkept;
+    unkept.host.recordKept = false;
+    unkept.web->answers = {Feed("2.8.0.0")};
+    unkept.Start(kAutomatic);
+    EXPECT_EQ(unkept.host.writes, 1);
+    EXPECT_TRUE(unkept.web->sent.empty()) << "asked without a record of it";
+    EXPECT_TRUE(unkept.host.shown.empty());
 }
 
 TEST(UpdaterRuns, ByHandWithoutAnAddressItSaysWhy) {

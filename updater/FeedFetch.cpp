@@ -27,7 +27,7 @@ Fetched FetchFile(IWebClient& web, const WebAddress& address, const std::wstring
     for (int redirects = 0;; ++redirects) {
         const DWORD left = remaining();
         if (left == 0) return Ended(Fetched::Kind::TooSlow);
-        const DWORD error = web.Send(current, userAgent, left);
+        const DWORD error = web.Send(current, userAgent, left + kWaitBeyondLimitMs);
         if (error != 0) return {Fetched::Kind::Failed, error, web.ErrorText(error), L"", ""};
         if (remaining() == 0) return Ended(Fetched::Kind::TooSlow);
         const DWORD status = web.Status();

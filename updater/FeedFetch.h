@@ -14,6 +14,9 @@ class IWebClient;
 inline constexpr unsigned long long kTimeLimitMs = 10000;
 inline constexpr DWORD kSizeLimit = 64 * 1024;  // a list of many hundred releases
 inline constexpr int kMostRedirects = 5;
+// Each of the system's own waits gets the time left and this much more: the limit, not one of those
+// waits, ends a stalled check, with the same answer whichever stage stalls.
+inline constexpr DWORD kWaitBeyondLimitMs = 2000;
 
 struct Fetched {
     enum class Kind {

@@ -55,7 +55,7 @@ TEST(FeedFetch, AsksWithTheUserAgentAloneWithinTheTimeLimit) {
     ASSERT_EQ(web.sent.size(), 1u);
     EXPECT_EQ(web.sent[0].address, L"http://127.0.0.1:8000/SHA256SUMS");
     EXPECT_EQ(web.sent[0].userAgent, L"Pixmode-Updater/2.7.0.0");
-    EXPECT_EQ(web.sent[0].timeout, 10000u);
+    EXPECT_EQ(web.sent[0].timeout, 12000u);
 }
 
 TEST(FeedFetch, FollowsRedirectsOnlyWhereItMayAskAndOnlyFiveTimes) {
@@ -124,8 +124,8 @@ TEST(FeedFetch, RedirectsShareTheTimeLimit) {
     web.answers = {{0, 302, L"/next", {}, 4000}, {0, 302, L"/last", {}, 4000}, {0, 200, L"", {"x"}, 1000}};
     Fetch(web);
     ASSERT_EQ(web.sent.size(), 3u);
-    EXPECT_EQ(web.sent[1].timeout, 6000u);
-    EXPECT_EQ(web.sent[2].timeout, 2000u);
+    EXPECT_EQ(web.sent[1].timeout, 8000u);
+    EXPECT_EQ(web.sent[2].timeout, 4000u);
 }
 
 TEST(FeedFetch, NoServerStretchesTheTimeLimit) {

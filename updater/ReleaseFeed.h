@@ -9,7 +9,7 @@ inline constexpr wchar_t kFeedFileName[] = L"SHA256SUMS";
 
 struct FeedReading {
     bool readable;
-    size_t badLine;             // unreadable: the first line that is not a release line; 0 when there is none
+    size_t badLine;      // unreadable: the first line that is not a release line; 0 when there is none
     FileVersion latest;  // readable: the highest version listed
 };
 

@@ -1,6 +1,5 @@
 #include "updater/UpdateCheck.h"
 
-
 FeedChoice ChooseFeed(const FeedSettings& settings) {
     const bool test = !settings.testAddress.empty();
     FeedChoice choice{FeedChoice::Problem::None, test ? settings.testAddress : settings.builtAddress, {}};

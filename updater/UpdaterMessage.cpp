@@ -37,10 +37,8 @@ std::wstring FetchText(const Fetched& fetched) {
         return L"The address could not be reached.\n\n" + (system.empty() ? L"" : system + L" ") + L"(error " +
                std::to_wstring(fetched.code) + L")";
     }
-    case Fetched::Kind::Status:
-        return L"The server answered with HTTP status " + std::to_wstring(fetched.code) + L".";
-    case Fetched::Kind::TooLarge:
-        return L"The answer is larger than " + std::to_wstring(kSizeLimit / 1024) + L" KiB.";
+    case Fetched::Kind::Status: return L"The server answered with HTTP status " + std::to_wstring(fetched.code) + L".";
+    case Fetched::Kind::TooLarge: return L"The answer is larger than " + std::to_wstring(kSizeLimit / 1024) + L" KiB.";
     case Fetched::Kind::TooSlow:
         return L"The server did not answer within " + std::to_wstring(kTimeLimitMs / 1000) + L" seconds.";
     case Fetched::Kind::RedirectRefused:

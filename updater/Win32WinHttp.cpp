@@ -50,9 +50,9 @@ HINTERNET Win32WinHttp::Connect(HINTERNET session, const wchar_t* host, INTERNET
 
 HINTERNET Win32WinHttp::OpenRequest(HINTERNET connection, const wchar_t* path, DWORD flags) {
     const auto call = m_library.Find<decltype(&::WinHttpOpenRequest)>("WinHttpOpenRequest");
-    return call != nullptr ? call(connection, L"GET", path, nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                  flags)
-                           : Missing<HINTERNET>(nullptr);
+    return call != nullptr
+               ? call(connection, L"GET", path, nullptr, WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES, flags)
+               : Missing<HINTERNET>(nullptr);
 }
 
 BOOL Win32WinHttp::SendRequest(HINTERNET request) {
@@ -68,8 +68,9 @@ BOOL Win32WinHttp::ReceiveResponse(HINTERNET request) {
 
 BOOL Win32WinHttp::QueryHeaders(HINTERNET request, DWORD infoLevel, void* buffer, DWORD* size) {
     const auto call = m_library.Find<decltype(&::WinHttpQueryHeaders)>("WinHttpQueryHeaders");
-    return call != nullptr ? call(request, infoLevel, WINHTTP_HEADER_NAME_BY_INDEX, buffer, size, WINHTTP_NO_HEADER_INDEX)
-                           : Missing(FALSE);
+    return call != nullptr
+               ? call(request, infoLevel, WINHTTP_HEADER_NAME_BY_INDEX, buffer, size, WINHTTP_NO_HEADER_INDEX)
+               : Missing(FALSE);
 }
 
 BOOL Win32WinHttp::QueryDataAvailable(HINTERNET request, DWORD* available) {

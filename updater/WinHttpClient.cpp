@@ -49,7 +49,8 @@ DWORD WinHttpClient::OpenSession(const WebAddress& address, const std::wstring& 
         WINHTTP_AUTOPROXY_OPTIONS options{};
         options.dwFlags = (user.autoDetect ? WINHTTP_AUTOPROXY_AUTO_DETECT : 0) |
                           (user.autoConfigUrl.empty() ? 0 : WINHTTP_AUTOPROXY_CONFIG_URL);
-        options.dwAutoDetectFlags = user.autoDetect ? WINHTTP_AUTO_DETECT_TYPE_DHCP | WINHTTP_AUTO_DETECT_TYPE_DNS_A : 0;
+        options.dwAutoDetectFlags =
+            user.autoDetect ? WINHTTP_AUTO_DETECT_TYPE_DHCP | WINHTTP_AUTO_DETECT_TYPE_DNS_A : 0;
         options.lpszAutoConfigUrl = user.autoConfigUrl.empty() ? nullptr : user.autoConfigUrl.c_str();
         // No credential leaves for the configuration script either.
         options.fAutoLogonIfChallenged = FALSE;

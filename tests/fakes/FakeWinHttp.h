@@ -12,11 +12,11 @@
 
 class FakeWinHttp : public IWinHttp {
 public:
-    bool automaticProxy = true;            // Windows 8.1 and later
-    std::set<DWORD> refusedProtocols;      // protocol sets SetOption refuses
+    bool automaticProxy = true;             // Windows 8.1 and later
+    std::set<DWORD> refusedProtocols;       // protocol sets SetOption refuses
     std::optional<UserProxySettings> user;  // none: they cannot be read
-    std::optional<ProxyFound> found;       // none: automatic configuration finds nothing
-    std::deque<std::string> arrivals;      // the body, as it arrives
+    std::optional<ProxyFound> found;        // none: automatic configuration finds nothing
+    std::deque<std::string> arrivals;       // the body, as it arrives
     std::vector<std::string> journal;
     std::set<std::string> closed;
 
@@ -101,9 +101,8 @@ public:
     BOOL GetProxyForUrl(HINTERNET session, const wchar_t* url, WINHTTP_AUTOPROXY_OPTIONS* options,
                         ProxyFound& result) override {
         journal.push_back("GetProxyForUrl " + Narrow(url) + " flags " + std::to_string(options->dwFlags) + " detect " +
-                          std::to_string(options->dwAutoDetectFlags) + " script " +
-                          Narrow(options->lpszAutoConfigUrl) + " logon " +
-                          std::to_string(options->fAutoLogonIfChallenged));
+                          std::to_string(options->dwAutoDetectFlags) + " script " + Narrow(options->lpszAutoConfigUrl) +
+                          " logon " + std::to_string(options->fAutoLogonIfChallenged));
         if (!Usable(session) || !found) return Fail(ERROR_WINHTTP_AUTODETECTION_FAILED);
         result = *found;
         return TRUE;

@@ -147,9 +147,9 @@ TEST(FeedFetch, NoServerStretchesTheTimeLimit) {
 }
 
 TEST(FeedFetch, NoServerOutThereSendsItToThisComputerOrItsNetwork) {
-    for (const wchar_t* location : {L"https://127.0.0.1:8443/x", L"https://10.1.2.3/x", L"https://192.168.0.1/x",
-                                    L"https://169.254.1.1/x", L"https://0.0.0.0/x", L"https://[::1]/x",
-                                    L"https://[fe80::1]/x", L"https://2130706433/x"}) {
+    for (const wchar_t* location :
+         {L"https://127.0.0.1:8443/x", L"https://10.1.2.3/x", L"https://192.168.0.1/x", L"https://169.254.1.1/x",
+          L"https://0.0.0.0/x", L"https://[::1]/x", L"https://[fe80::1]/x", L"https://2130706433/x"}) {
         FakeWebClient web;
         web.answers = {Redirect(location), Feed("2.7.0.0")};
         const Fetched fetched = Fetch(web, L"https://example.org/SHA256SUMS");

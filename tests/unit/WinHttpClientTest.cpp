@@ -49,8 +49,8 @@ TEST(WinHttpClient, WhereWindowsRefusesTls13OrTheOptionItsDefaultsStay) {
         client.api->refusedProtocols = {kTls12And13};
         if (refusesBoth) client.api->refusedProtocols.insert(WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2);
         EXPECT_EQ(client.Send(L"https://127.0.0.1/x"), 0u);
-        EXPECT_TRUE(client.Journalled(Option("session", WINHTTP_OPTION_SECURE_PROTOCOLS,
-                                             std::to_string(WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2))));
+        EXPECT_TRUE(client.Journalled(
+            Option("session", WINHTTP_OPTION_SECURE_PROTOCOLS, std::to_string(WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2))));
         EXPECT_TRUE(client.Journalled("OpenRequest /x secure"));
         EXPECT_EQ(client.api->journal.back(), "ReceiveResponse");
     }
@@ -70,18 +70,31 @@ TEST(WinHttpClient, TheUsersProxyFromWindowsOrFromTheirSettings) {
     } cases[] = {
         {"Windows 8.1 and later", true, UserProxySettings{false, L"", L"set:1", L""}, std::nullopt, {automatic}},
         {"settings unreadable", false, std::nullopt, std::nullopt, {automatic, direct, "GetUserProxySettings"}},
-        {"no proxy", false, UserProxySettings{false, L"", L"", L""}, std::nullopt,
+        {"no proxy",
+         false,
+         UserProxySettings{false, L"", L"", L""},
+         std::nullopt,
          {automatic, direct, "GetUserProxySettings"}},
-        {"set by hand", false, UserProxySettings{false, L"", L"set:1", L"<local>"}, std::nullopt,
+        {"set by hand",
+         false,
+         UserProxySettings{false, L"", L"set:1", L"<local>"},
+         std::nullopt,
          {automatic, direct, "GetUserProxySettings", proxyOption + " set:1 bypass <local>"}},
-        {"detected", false, UserProxySettings{true, L"", L"", L""},
+        {"detected",
+         false,
+         UserProxySettings{true, L"", L"", L""},
          ProxyFound{WINHTTP_ACCESS_TYPE_NAMED_PROXY, L"found:2", L""},
          {automatic, direct, "GetUserProxySettings", asked + "1 detect 3 script  logon 0",
           proxyOption + " found:2 bypass "}},
-        {"script finds direct", false, UserProxySettings{false, L"http://wpad/p.pac", L"set:1", L""},
+        {"script finds direct",
+         false,
+         UserProxySettings{false, L"http://wpad/p.pac", L"set:1", L""},
          ProxyFound{WINHTTP_ACCESS_TYPE_NO_PROXY, L"", L""},
          {automatic, direct, "GetUserProxySettings", asked + "2 detect 0 script http://wpad/p.pac logon 0"}},
-        {"script finds nothing", false, UserProxySettings{true, L"http://wpad/p.pac", L"set:1", L""}, std::nullopt,
+        {"script finds nothing",
+         false,
+         UserProxySettings{true, L"http://wpad/p.pac", L"set:1", L""},
+         std::nullopt,
          {automatic, direct, "GetUserProxySettings", asked + "3 detect 3 script http://wpad/p.pac logon 0",
           proxyOption + " set:1 bypass "}},
     };
@@ -115,9 +128,9 @@ TEST(WinHttpClient, ReadsTakeOnlyWhatHasArrived) {
     EXPECT_EQ(client.web.Read(body, 100), 0u);
     EXPECT_EQ(client.web.Read(body, 100), 0u);  // the end: nothing more
     EXPECT_EQ(body, "abcdefg");
-    EXPECT_EQ(client.api->journal, (std::vector<std::string>{"QueryDataAvailable", "ReadData 2", "QueryDataAvailable",
-                                                              "ReadData 3", "QueryDataAvailable", "ReadData 2",
-                                                              "QueryDataAvailable"}));
+    EXPECT_EQ(client.api->journal,
+              (std::vector<std::string>{"QueryDataAvailable", "ReadData 2", "QueryDataAvailable", "ReadData 3",
+                                        "QueryDataAvailable", "ReadData 2", "QueryDataAvailable"}));
 }
 
 TEST(WinHttpClient, CancelClosesEachHandleOnceAndNothingOpensAfterIt) {

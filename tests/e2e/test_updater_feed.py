@@ -22,9 +22,7 @@ PROGRAM = "C:\\Pixmode\\pixmode.exe"
 TEST_FEED = "PIXMODE_UPDATER_TEST_FEED"
 SUM = "4f2b8c1d9e0a7b6c5d4e3f2a1b0c9d8e7f6a5b4c3d2e1f0a9b8c7d6e5f4a3b2c"
 INSTALLED = "Pixmode 2.7.0.0 is installed."
-UNREADABLE = INSTALLED + "\n\nThe list of releases at\n{feed}\nis not one the updater can trust: "
 ONCE = ["/feed/SHA256SUMS"]
-UNFETCHED = INSTALLED + "\n\nThe list of releases could not be read from\n{feed}\n\n"
 
 
 def listing(*versions):
@@ -148,33 +146,32 @@ def closed_port():
         return probe.getsockname()[1]
 
 
-@pytest.mark.parametrize("routes, text, icon, asked", [
-    ({"/feed/SHA256SUMS": listing("2.6.0.0", "2.7.0.0")},
-     INSTALLED + " It is the latest version.", "information", ONCE),
-    ({"/feed/SHA256SUMS": listing("2.6.1.0", "2.5.0.0")},
-     INSTALLED + " It is newer than the latest release, 2.6.1.0.", "information", ONCE),
-    ({"/feed/SHA256SUMS": listing("2.8.0.0") + b"2.9.0.0\n"},
-     UNREADABLE + "line 2 is not of the form \"<SHA-256>  pixmode-<version>.zip\" or names a version listed before.",
-     "warning", ONCE),
-    ({"/feed/SHA256SUMS": b""}, UNREADABLE + "it lists no release.", "warning", ONCE),
-    ({}, UNFETCHED + "The server answered with HTTP status 404.", "warning", ONCE),
-    ({"/feed/SHA256SUMS": b"x" * (64 * 1024 + 1)}, UNFETCHED + "The answer is larger than 64 KiB.", "warning", ONCE),
+# The texts are the unit tests' to pin; here the box shows what came from the server and the
+# platform (versions, addresses, status, line and error numbers), with its icon and buttons.
+@pytest.mark.parametrize("routes, shows, icon, asked", [
+    ({"/feed/SHA256SUMS": listing("2.6.0.0", "2.7.0.0")}, [], "information", ONCE),
+    ({"/feed/SHA256SUMS": listing("2.6.1.0", "2.5.0.0")}, ["2.6.1.0"], "information", ONCE),
+    ({"/feed/SHA256SUMS": listing("2.8.0.0") + b"2.9.0.0\n"}, ["{feed}", "line 2"], "warning", ONCE),
+    ({"/feed/SHA256SUMS": b""}, ["{feed}"], "warning", ONCE),
+    ({}, ["{feed}", "404"], "warning", ONCE),
+    ({"/feed/SHA256SUMS": b"x" * (64 * 1024 + 1)}, ["{feed}", "64 KiB"], "warning", ONCE),
     # Sent on within loopback, it follows; sent to plain HTTP off loopback, it refuses.
-    ({"/feed/SHA256SUMS": (302, "/moved/SHA256SUMS"), "/moved/SHA256SUMS": listing("2.7.0.0")},
-     INSTALLED + " It is the latest version.", "information", ["/feed/SHA256SUMS", "/moved/SHA256SUMS"]),
+    ({"/feed/SHA256SUMS": (302, "/moved/SHA256SUMS"), "/moved/SHA256SUMS": listing("2.7.0.0")}, [], "information",
+     ["/feed/SHA256SUMS", "/moved/SHA256SUMS"]),
     ({"/feed/SHA256SUMS": (302, "http://0.0.0.0:{port}/moved/SHA256SUMS"), "/moved/SHA256SUMS": listing("2.7.0.0")},
-     UNFETCHED + "The server sent the updater on to an address that is not HTTPS, which it does not follow:\n"
-                 "http://0.0.0.0:{port}/moved/SHA256SUMS", "warning", ONCE),
+     ["{feed}", "http://0.0.0.0:{port}/moved/SHA256SUMS"], "warning", ONCE),
 ], ids=["up to date", "only older", "malformed line", "empty", "404", "too large", "redirect on loopback",
         "redirect to plain http"])
-def test_by_hand_one_box_answers_what_the_list_says(driver, feed, updater, routes, text, icon, asked):
+def test_by_hand_one_box_answers_what_the_list_says(driver, feed, updater, routes, shows, icon, asked):
     for path, answer in routes.items():
         if isinstance(answer, tuple):
             feed.serve(b"", status=answer[0], headers={"Location": answer[1].format(port=feed.port)}, path=path)
         else:
             feed.serve(answer, path=path)
     box = updater.check_by_hand(driver, feed.folder)
-    assert box["text"] == text.format(feed=feed.sums, port=feed.port)
+    assert box["text"].startswith(INSTALLED), box["text"]
+    for item in shows:
+        assert item.format(feed=feed.sums, port=feed.port) in box["text"], box["text"]
     assert box["icon"] == icon
     assert box["buttons"] == [IDOK]
     # One GET of the list (and of where it was sent on to on loopback), with nothing of the
@@ -187,24 +184,18 @@ def test_by_hand_one_box_answers_what_the_list_says(driver, feed, updater, route
     assert not updater.record.exists(), "a check by hand keeps no record"
 
 
-@pytest.mark.parametrize("where, text", [
-    ("closed port", UNFETCHED + r"The address could not be reached\.\n\n(.+ )?\(error 12029\)"),
-    ("plain http off loopback", INSTALLED + "\n\nThe updater does not ask\n{folder}\nIt asks over HTTPS only, and "
-                                            "over plain HTTP only on this computer's loopback interface."),
-    ("no address", INSTALLED + "\n\nThis build of the updater has no address to look for newer versions at."),
-], ids=lambda value: value if " " in value and "\n" not in value else "")
-def test_by_hand_it_says_why_it_could_not_tell(driver, feed, updater, where, text):
+@pytest.mark.parametrize("where, shows", [
+    ("closed port", ["{folder}SHA256SUMS", "(error 12029)"]),
+    ("plain http off loopback", ["{folder}"]),
+    ("no address", []),
+], ids=lambda value: value if isinstance(value, str) else "")
+def test_by_hand_it_says_why_it_could_not_tell(driver, feed, updater, where, shows):
     folder = {"closed port": f"http://127.0.0.1:{closed_port()}/feed/",
               "plain http off loopback": f"http://0.0.0.0:{feed.port}/feed/", "no address": None}[where]
     feed.routes["/feed/SHA256SUMS"] = (200, {}, listing("2.8.0.0"))
     box = updater.check_by_hand(driver, folder)
-    expected = text.format(feed=re.escape((folder or "") + "SHA256SUMS"), folder=folder)
-    if "(error" in text:
-        # The platform's own text for the error stands before its number, whatever it says (Wine 8's
-    # WinHTTP has no message table, so under Wine there is none).
-        assert re.fullmatch(expected, box["text"], re.DOTALL), box["text"]
-    else:
-        assert box["text"] == expected
+    for item in shows:
+        assert item.format(folder=folder) in box["text"], box["text"]
     assert box["icon"] == ("information" if where == "no address" else "warning")
     # 0.0.0.0 would reach this machine's own server: nothing came.
     assert not feed.requests
@@ -241,8 +232,7 @@ def test_a_newer_version_is_offered_and_yes_opens_its_download(driver, feed, upd
     for button in (IDNO, IDYES):
         process = updater.start("0", feed.folder)
         box = updater.box(driver)
-        assert box["text"] == ("Pixmode 2.8.0.0 is available. Pixmode 2.7.0.0 is installed.\n\n"
-                               f"Open its download in your browser?\n\n{download}")
+        assert box["text"].startswith("Pixmode 2.8.0.0") and download in box["text"], box["text"]
         assert box["icon"] == "question"
         assert box["buttons"] == [IDYES, IDNO]
         updater.answer(driver, process, box, button)

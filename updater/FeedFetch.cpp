@@ -68,7 +68,7 @@ Fetched FetchWithin(const std::shared_ptr<IWebClient>& web, const WebAddress& ad
             fetched = FetchFile(*web, address, userAgent);
         } catch (...) {
             // Memory, above all: the wait must not go on to the limit for it.
-            fetched = {Fetched::Kind::Failed, ERROR_NOT_ENOUGH_MEMORY, L"", L"", ""};
+            fetched = Ended(Fetched::Kind::Failed, ERROR_NOT_ENOUGH_MEMORY);
         }
         const std::lock_guard<std::mutex> lock(shared->lock);
         shared->fetched = std::move(fetched);
@@ -78,5 +78,5 @@ Fetched FetchWithin(const std::shared_ptr<IWebClient>& web, const WebAddress& ad
     if (shared->done.wait_for(lock, limit, [&] { return shared->fetched.has_value(); })) return *shared->fetched;
     lock.unlock();
     web->Cancel();
-    return {Fetched::Kind::TooSlow, 0, L"", L"", ""};
+    return Ended(Fetched::Kind::TooSlow);
 }

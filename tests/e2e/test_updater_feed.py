@@ -293,3 +293,29 @@ def test_automatically_one_request_a_day_and_each_version_announced_once(driver,
     process = updater.start("0", feed.folder)
     updater.answer(driver, process, updater.box(driver), IDNO)
     assert len(feed.requests) == 5
+
+
+def test_automatically_one_check_at_a_time(driver, feed, updater):
+    """A second automatic check while one runs (its box still open) ends without asking, even when
+    its record says a request is due."""
+    feed.serve(listing("2.8.0.0"))
+    first = updater.start("1", feed.folder)
+    box = updater.box(driver)
+    text = updater.record.read_text(encoding="latin-1")
+    updater.record.write_text(re.sub(r"^LastRequest=\d+", "LastRequest=1", text, flags=re.MULTILINE),
+                              encoding="latin-1", newline="")
+    assert updater.ends_silently(feed.folder) == 0
+    assert len(feed.requests) == 1
+    updater.answer(driver, first, box, IDNO)
+
+
+def test_automatically_it_does_not_ask_when_it_cannot_keep_its_record(feed, updater):
+    feed.serve(listing("2.8.0.0"))
+    # A file where the record's folder would be.
+    updater.record.parent.parent.mkdir(parents=True, exist_ok=True)
+    updater.record.parent.write_text("")
+    try:
+        assert updater.ends_silently(feed.folder) == 0
+    finally:
+        updater.record.parent.unlink()
+    assert not feed.requests

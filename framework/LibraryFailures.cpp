@@ -21,6 +21,7 @@ void __throw_length_error(const char*) { throw LibraryFailure(); }
 void __throw_out_of_range(const char*) { throw LibraryFailure(); }
 void __throw_out_of_range_fmt(const char*, ...) { throw LibraryFailure(); }
 void __throw_invalid_argument(const char*) { throw LibraryFailure(); }
+void __throw_system_error(int) { throw LibraryFailure(); }
 }  // namespace std
 
 // The default handler for an unhandled exception writes the exception's demangled type to the

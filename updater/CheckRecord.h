@@ -3,9 +3,11 @@
 #pragma once
 #include <string>
 
+#include "updater/FileVersion.h"
+
 struct CheckRecord {
     unsigned long long lastRequest;  // UTC in 100-ns units since 1601 (a FILETIME); 0 for never
-    unsigned long long announced;    // the highest version announced, as a 64-bit file version; 0 for none
+    FileVersion announced;           // the highest version announced; 0 for none
 };
 
 inline constexpr unsigned long long kOneDay = 24ull * 60 * 60 * 10000000;
@@ -17,4 +19,4 @@ bool RequestDue(const CheckRecord& record, unsigned long long now);
 // The record file's values read back: a decimal number and a dotted version; what cannot be
 // read counts as 0, as if the record were new.
 unsigned long long ReadRecordNumber(const std::wstring& text);
-unsigned long long ReadRecordVersion(const std::wstring& text);
+FileVersion ReadRecordVersion(const std::wstring& text);

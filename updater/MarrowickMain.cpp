@@ -5,8 +5,9 @@
 #include "updater/BuiltFeed.h"
 #include "updater/Environment.h"
 #include "updater/ParameterLog.h"
-#include "updater/UpdateCheck.h"
+#include "updater/UpdaterRun.h"
 #include "updater/Win32UpdaterHost.h"
+#include "updater/Win32WinHttp.h"
 #include "updater/WinHttpClient.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR parameters, int) {
@@ -16,7 +17,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR parameters, int) {
     if (!logFile.empty()) AppendParameterLine(logFile, text);
     // A failure of the standard library (memory, above all) ends the check without a word.
     try {
-        WinHttpClient web;
+        // Shared with the thread that asks, which may outlive this run when the server does not
+        // answer in time: the process then ends without waiting for it.
+        const auto web = std::make_shared<WinHttpClient>(std::make_unique<Win32WinHttp>());
         Win32UpdaterHost host;
         RunUpdater(text, {kBuiltFeedAddress, EnvironmentValue(kTestFeedVariable)}, web, host);
     } catch (...) {

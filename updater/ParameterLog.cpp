@@ -2,17 +2,12 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "updater/Environment.h"
+#include "updater/KernelHandle.h"
 
 namespace {
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return std::string();
@@ -30,7 +25,7 @@ bool AppendParameterLine(const std::wstring& file, const std::wstring& parameter
     const HANDLE opened = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (opened == INVALID_HANDLE_VALUE) return false;
-    FileHandle handle(opened);
+    const KernelHandle handle(opened);
     const std::string line = Utf8(parameters) + "\n";
     DWORD written = 0;
     return WriteFile(handle.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&

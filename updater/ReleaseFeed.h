@@ -1,23 +1,21 @@
 // The list of releases that the release folder publishes: its SHA256SUMS file, one line
 // "<SHA-256 in hex>  pixmode-<a.b.c.d>.zip" per archive.
 #pragma once
-#include <optional>
 #include <string>
+
+#include "updater/FileVersion.h"
 
 inline constexpr wchar_t kFeedFileName[] = L"SHA256SUMS";
 
 struct FeedReading {
     bool readable;
-    size_t badLine;             // unreadable: the first line that is not a release line; 0 when there is none
-    unsigned long long latest;  // readable: the highest version listed, as a 64-bit file version
+    size_t badLine;      // unreadable: the first line that is not a release line; 0 when there is none
+    FileVersion latest;  // readable: the highest version listed
 };
 
 // Every line must be a release line ending in a line feed, and no version may be listed twice: a
 // list that is wrong anywhere is trusted nowhere.
 FeedReading ReadReleaseFeed(const std::string& bytes);
 
-// "a.b.c.d" with each part from 0 to 65535, written without leading zeros.
-std::optional<unsigned long long> ParseDottedVersion(const std::wstring& text);
-
 // The archive of a version, as the release names it.
-std::wstring ArchiveName(unsigned long long version);
+std::wstring ArchiveName(FileVersion version);

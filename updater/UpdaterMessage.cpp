@@ -1,15 +1,12 @@
 #include "updater/UpdaterMessage.h"
 
 #include "updater/UpdateCheck.h"
-#include "updater/UpdaterRequest.h"
 
 namespace {
 
-std::wstring Dotted(unsigned long long version) { return DottedFileVersion(static_cast<long long>(version)); }
-
-std::wstring Installed(long long installed) {
+std::wstring Installed(FileVersion installed) {
     return installed == 0 ? std::wstring(L"The installed Pixmode has no version information.")
-                          : L"Pixmode " + Dotted(static_cast<unsigned long long>(installed)) + L" is installed.";
+                          : L"Pixmode " + DottedVersion(installed) + L" is installed.";
 }
 
 std::wstring RefusalText(const FeedChoice& choice) {
@@ -34,26 +31,28 @@ std::wstring WithoutTrailingBlanks(std::wstring text) {
 }
 
 std::wstring FetchText(const Fetched& fetched) {
-    switch (fetched.result) {
-    case Fetched::Result::Failed: {
+    switch (fetched.kind) {
+    case Fetched::Kind::Failed: {
         const std::wstring system = WithoutTrailingBlanks(fetched.errorText);
         return L"The address could not be reached.\n\n" + (system.empty() ? L"" : system + L" ") + L"(error " +
                std::to_wstring(fetched.code) + L")";
     }
-    case Fetched::Result::Status:
-        return L"The server answered with HTTP status " + std::to_wstring(fetched.code) + L".";
-    case Fetched::Result::TooLarge:
-        return L"The answer is larger than " + std::to_wstring(kSizeLimit / 1024) + L" KiB.";
-    case Fetched::Result::TooSlow:
+    case Fetched::Kind::Status: return L"The server answered with HTTP status " + std::to_wstring(fetched.code) + L".";
+    case Fetched::Kind::TooLarge: return L"The answer is larger than " + std::to_wstring(kSizeLimit / 1024) + L" KiB.";
+    case Fetched::Kind::TooSlow:
         return L"The server did not answer within " + std::to_wstring(kTimeLimitMs / 1000) + L" seconds.";
-    case Fetched::Result::RedirectRefused:
+    case Fetched::Kind::RedirectRefused:
         return L"The server sent the updater on to an address that is not HTTPS, which it does not follow:\n" +
                fetched.location;
-    case Fetched::Result::RedirectUnreadable:
+    case Fetched::Kind::RedirectToLocal:
+        return L"The server sent the updater on to an address on this computer or its local network, which it does "
+               L"not follow:\n" +
+               fetched.location;
+    case Fetched::Kind::RedirectUnreadable:
         return L"The server sent the updater on to an address it cannot read:\n" + fetched.location;
-    case Fetched::Result::TooManyRedirects:
+    case Fetched::Kind::TooManyRedirects:
         return L"The server sent the updater on more than " + std::to_wstring(kMostRedirects) + L" times.";
-    case Fetched::Result::Received: break;
+    case Fetched::Kind::Received: break;
     }
     return std::wstring();
 }
@@ -66,9 +65,9 @@ UpdaterMessage ParametersMessage(const std::wstring& parameters) {
             MB_OK | MB_ICONERROR};
 }
 
-UpdaterMessage OutcomeMessage(const CheckOutcome& outcome, long long installed) {
+UpdaterMessage OutcomeMessage(const CheckOutcome& outcome, FileVersion installed) {
     const std::wstring feed = WebAddressText(outcome.choice.feed);
-    const std::wstring latest = Dotted(outcome.feed.latest);
+    const std::wstring latest = DottedVersion(outcome.feed.latest);
     switch (outcome.kind) {
     case CheckOutcome::Kind::Refused:
         return {Installed(installed) + L"\n\n" + RefusalText(outcome.choice),
@@ -88,7 +87,7 @@ UpdaterMessage OutcomeMessage(const CheckOutcome& outcome, long long installed) 
                                L"listed before."),
                 MB_OK | MB_ICONWARNING};
     case CheckOutcome::Kind::Latest:
-        return {Installed(installed) + (outcome.feed.latest == static_cast<unsigned long long>(installed)
+        return {Installed(installed) + (outcome.feed.latest == installed
                                             ? std::wstring(L" It is the latest version.")
                                             : L" It is newer than the latest release, " + latest + L"."),
                 MB_OK | MB_ICONINFORMATION};

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "updater/FileVersion.h"
+
 struct CheckOutcome;
 
 inline constexpr wchar_t kUpdaterCaption[] = L"Pixmode Updater";
@@ -16,5 +18,5 @@ struct UpdaterMessage {
 // For a parameter text the updater cannot read.
 UpdaterMessage ParametersMessage(const std::wstring& parameters);
 
-// For a check of the installed version (a 64-bit file version; 0 when the program has none).
-UpdaterMessage OutcomeMessage(const CheckOutcome& outcome, long long installed);
+// For a check of the installed version (0 when the program has none).
+UpdaterMessage OutcomeMessage(const CheckOutcome& outcome, FileVersion installed);

@@ -1,7 +1,6 @@
 #include "updater/UpdaterRequest.h"
 
-#include <cwctype>
-#include <limits>
+#include "updater/Numbers.h"
 
 namespace {
 
@@ -16,24 +15,14 @@ bool TakeLastWord(std::wstring& text, std::wstring& word) {
     return !word.empty();
 }
 
-std::optional<long long> SignedDecimal(const std::wstring& text) {
-    size_t position = 0;
+// The program writes its version as a signed number: its bits are the version.
+std::optional<FileVersion> SignedDecimal(const std::wstring& text) {
     const bool negative = !text.empty() && text[0] == L'-';
-    if (negative) position = 1;
-    if (position == text.size()) return std::nullopt;
-    // Accumulated as a negative number, which also holds the most negative value.
-    long long value = 0;
-    constexpr long long kLowest = std::numeric_limits<long long>::min();
-    for (; position < text.size(); ++position) {
-        const wchar_t character = text[position];
-        if (character < L'0' || character > L'9') return std::nullopt;
-        const int digit = character - L'0';
-        if (value < (kLowest + digit) / 10) return std::nullopt;
-        value = value * 10 - digit;
-    }
-    if (negative) return value;
-    if (value == kLowest) return std::nullopt;
-    return -value;
+    const unsigned long long highest = 1ull << 63;
+    const std::optional<unsigned long long> magnitude =
+        PlainNumber(negative ? text.substr(1) : text, negative ? highest : highest - 1);
+    if (!magnitude) return std::nullopt;
+    return negative ? 0 - *magnitude : *magnitude;
 }
 
 }  // namespace
@@ -47,15 +36,9 @@ std::optional<UpdaterRequest> ParseUpdaterRequest(const std::wstring& parameters
     }
     if (flag != L"0" && flag != L"1") return std::nullopt;
     if (marker != L"0") return std::nullopt;
-    const std::optional<long long> number = SignedDecimal(version);
+    const std::optional<FileVersion> number = SignedDecimal(version);
     if (!number) return std::nullopt;
     while (!text.empty() && IsBlank(text.front())) text.erase(0, 1);
     if (text.empty()) return std::nullopt;
     return UpdaterRequest{text, *number, flag == L"1"};
-}
-
-std::wstring DottedFileVersion(long long fileVersion) {
-    const unsigned long long bits = static_cast<unsigned long long>(fileVersion);
-    return std::to_wstring((bits >> 48) & 0xFFFF) + L"." + std::to_wstring((bits >> 32) & 0xFFFF) + L"." +
-           std::to_wstring((bits >> 16) & 0xFFFF) + L"." + std::to_wstring(bits & 0xFFFF);
 }

@@ -1,8 +1,11 @@
 #include "updater/WebAddress.h"
 
+#include <algorithm>
+#include <array>
 #include <cwctype>
+#include <vector>
 
-#include "updater/PlainNumber.h"
+#include "updater/Numbers.h"
 
 namespace {
 
@@ -25,6 +28,36 @@ bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
         if (towlower(text[index]) != prefix[index]) return false;
     }
     return true;
+}
+
+// The eight 16-bit groups of an IPv6 address in hexadecimal, "::" standing for a run of zeros.
+std::optional<std::array<unsigned, 8>> Ipv6Groups(const std::wstring& text) {
+    const size_t gap = text.find(L"::");
+    if (gap != std::wstring::npos && text.find(L"::", gap + 1) != std::wstring::npos) return std::nullopt;
+    const auto split = [](const std::wstring& part, std::vector<unsigned>& groups) {
+        if (part.empty()) return true;
+        size_t start = 0;
+        for (;;) {
+            const size_t colon = part.find(L':', start);
+            const std::wstring group = part.substr(start, colon - start);
+            if (group.empty() || group.size() > 4 ||
+                group.find_first_not_of(L"0123456789abcdefABCDEF") != std::wstring::npos) {
+                return false;
+            }
+            groups.push_back(static_cast<unsigned>(std::stoul(group, nullptr, 16)));
+            if (colon == std::wstring::npos) return true;
+            start = colon + 1;
+        }
+    };
+    std::vector<unsigned> head, tail;
+    if (!split(gap == std::wstring::npos ? text : text.substr(0, gap), head)) return std::nullopt;
+    if (gap != std::wstring::npos && !split(text.substr(gap + 2), tail)) return std::nullopt;
+    const size_t given = head.size() + tail.size();
+    if (gap == std::wstring::npos ? given != 8 : given > 7) return std::nullopt;
+    std::array<unsigned, 8> groups{};
+    std::copy(head.begin(), head.end(), groups.begin());
+    std::copy(tail.begin(), tail.end(), groups.end() - static_cast<std::ptrdiff_t>(tail.size()));
+    return groups;
 }
 
 }  // namespace
@@ -73,9 +106,9 @@ std::optional<WebAddress> ParseWebAddress(const std::wstring& text) {
     }
     address.port = address.secure ? 443 : 80;
     if (!portText.empty()) {
-        const std::optional<unsigned> port = PlainNumber(portText, 65535);
+        const std::optional<unsigned long long> port = PlainNumber(portText, 65535);
         if (!port || *port == 0) return std::nullopt;
-        address.port = *port;
+        address.port = static_cast<unsigned>(*port);
     }
     address.path = authorityEnd == std::wstring::npos ? std::wstring() : text.substr(authorityEnd);
     address.path = address.path.substr(0, address.path.find(L'#'));
@@ -93,15 +126,38 @@ std::wstring WebAddressText(const WebAddress& address) {
 
 bool IsLoopbackHost(const std::wstring& host) {
     if (host == L"::1") return true;
-    size_t start = 0;
-    for (int part = 0; part < 4; ++part) {
-        const size_t dot = host.find(L'.', start);
-        if ((part < 3) != (dot != std::wstring::npos)) return false;
-        const std::optional<unsigned> number = PlainNumber(host.substr(start, dot - start), 255);
-        if (!number || (part == 0 && *number != 127)) return false;
-        start = dot + 1;
+    const auto parts = DottedNumbers(host, 255);
+    return parts && (*parts)[0] == 127;
+}
+
+bool IsLocalHost(const std::wstring& host) {
+    if (host.find(L':') != std::wstring::npos) {
+        const std::optional<std::array<unsigned, 8>> groups = Ipv6Groups(host);
+        // What cannot be read cannot be shown to lead elsewhere.
+        if (!groups) return true;
+        const auto& g = *groups;
+        const bool zeroToSix = g[0] == 0 && g[1] == 0 && g[2] == 0 && g[3] == 0 && g[4] == 0;
+        if (zeroToSix && g[5] == 0xFFFF) {  // an IPv4 address in IPv6 form
+            return IsLocalHost(std::to_wstring(g[6] >> 8) + L"." + std::to_wstring(g[6] & 0xFF) + L"." +
+                               std::to_wstring(g[7] >> 8) + L"." + std::to_wstring(g[7] & 0xFF));
+        }
+        const bool unspecifiedOrLoopback = zeroToSix && g[5] == 0 && g[6] == 0 && g[7] <= 1;
+        // fc00::/7 unique local, fe80::/10 link-local, and fec0::/10, the old site-local.
+        return unspecifiedOrLoopback || (g[0] & 0xFE00) == 0xFC00 || (g[0] & 0xFF80) == 0xFE80;
     }
-    return true;
+    // The resolver takes a final dot as part of the name.
+    const std::wstring name = !host.empty() && host.back() == L'.' ? host.substr(0, host.size() - 1) : host;
+    const std::wstring last = name.substr(name.find_last_of(L'.') + 1);
+    // No top-level domain is a number; a host whose last part is one is an address.
+    const bool number = !last.empty() && (last.find_first_not_of(L"0123456789") == std::wstring::npos ||
+                                          last.compare(0, 2, L"0x") == 0 || last.compare(0, 2, L"0X") == 0);
+    if (!number) return false;
+    const auto parts = DottedNumbers(name, 255);
+    // Written in one of the forms resolvers also take (127.1, 2130706433, 0x7f.0.0.1): not followed.
+    if (!parts) return true;
+    const unsigned a = (*parts)[0], b = (*parts)[1];
+    return a == 0 || a == 10 || a == 127 || (a == 169 && b == 254) || (a == 172 && (b & 0xF0) == 16) ||
+           (a == 192 && b == 168);
 }
 
 std::optional<WebAddress> RedirectTarget(const WebAddress& base, const std::wstring& location) {
@@ -116,4 +172,8 @@ bool MayAsk(const WebAddress& address) { return address.secure || IsLoopbackHost
 
 bool MayFollow(const WebAddress& from, const WebAddress& to) {
     return to.secure || (IsLoopbackHost(to.host) && IsLoopbackHost(from.host));
+}
+
+bool SendsInward(const WebAddress& from, const WebAddress& to) {
+    return !IsLoopbackHost(from.host) && IsLocalHost(to.host);
 }

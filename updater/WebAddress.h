@@ -24,7 +24,14 @@ bool IsLoopbackHost(const std::wstring& host);
 std::optional<WebAddress> RedirectTarget(const WebAddress& base, const std::wstring& location);
 
 // Plain HTTP crosses no network only on the loopback interface, so anything else must be HTTPS;
-// plain HTTP to loopback is followed only from loopback, so no server out there can send the
-// updater to a service on this computer.
+// plain HTTP to loopback is followed only from loopback.
 bool MayAsk(const WebAddress& address);
 bool MayFollow(const WebAddress& from, const WebAddress& to);
+
+// Addresses written as numbers that lead to this computer or its network: loopback, private,
+// link-local and unspecified ones, IPv4 and IPv6. Names are not resolved.
+bool IsLocalHost(const std::wstring& host);
+
+// A redirect from a server that is not on this computer to such an address: refused, so that no
+// server out there can send the updater to a service on this computer or its network.
+bool SendsInward(const WebAddress& from, const WebAddress& to);

@@ -16,10 +16,13 @@ public:
     // The answer's HTTP status, and its Location header (empty when it has none).
     virtual DWORD Status() = 0;
     virtual std::wstring Location() = 0;
-    // Appends at most most bytes of the answer's body; none at its end. 0, or an error code.
-    virtual DWORD Read(std::string& body, DWORD most) = 0;
+    // Appends what has arrived of the answer's body, at most limit bytes, waiting only until
+    // something arrives; appends nothing at its end. 0, or an error code.
+    virtual DWORD Read(std::string& body, DWORD limit) = 0;
     // The service's text for one of its error codes; empty when it has none.
     virtual std::wstring ErrorText(DWORD error) = 0;
     // A millisecond tick count.
     virtual ULONGLONG Milliseconds() = 0;
+    // From another thread: ends the pending call at once, and every call after it fails.
+    virtual void Cancel() = 0;
 };

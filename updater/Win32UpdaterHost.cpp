@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "updater/UpdaterMessage.h"
-#include "updater/UpdaterRequest.h"
 
 namespace {
 
@@ -51,20 +50,30 @@ unsigned long long Win32UpdaterHost::Now() {
     return (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
+bool Win32UpdaterHost::ClaimAutomaticCheck() {
+    // Local: one per session, and so per user. Held until the process ends, a box included.
+    const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Pixmode.Marrowick.AutomaticCheck");
+    const bool another = mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
+    m_automaticCheck.reset(mutex);
+    // Where no mutex can be made, the check goes on rather than never running.
+    return !another;
+}
+
 CheckRecord Win32UpdaterHost::ReadRecord() {
     const std::wstring file = RecordFile();
     if (file.empty()) return CheckRecord{};
     return {ReadRecordNumber(RecordValue(file, L"LastRequest")), ReadRecordVersion(RecordValue(file, L"Announced"))};
 }
 
-void Win32UpdaterHost::WriteRecord(const CheckRecord& record) {
+bool Win32UpdaterHost::WriteRecord(const CheckRecord& record) {
     const std::wstring file = RecordFile();
-    if (file.empty()) return;
+    if (file.empty()) return false;
+    // Fails harmlessly when the folder is there already.
     CreateDirectoryW(file.substr(0, file.find_last_of(L'\\')).c_str(), nullptr);
-    WritePrivateProfileStringW(kSection, L"LastRequest", std::to_wstring(record.lastRequest).c_str(), file.c_str());
-    const std::wstring announced =
-        record.announced == 0 ? std::wstring() : DottedFileVersion(static_cast<long long>(record.announced));
-    WritePrivateProfileStringW(kSection, L"Announced", announced.c_str(), file.c_str());
+    const std::wstring announced = record.announced == 0 ? std::wstring() : DottedVersion(record.announced);
+    return WritePrivateProfileStringW(kSection, L"LastRequest", std::to_wstring(record.lastRequest).c_str(),
+                                      file.c_str()) != FALSE &&
+           WritePrivateProfileStringW(kSection, L"Announced", announced.c_str(), file.c_str()) != FALSE;
 }
 
 std::wstring RecordFile() {

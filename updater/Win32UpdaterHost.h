@@ -1,14 +1,19 @@
-// The updater's message boxes, browser, clock and record file on Windows.
+// The updater's message boxes, browser, clock, mark and record file on Windows.
 #pragma once
-#include "updater/UpdateCheck.h"
+#include "updater/KernelHandle.h"
+#include "updater/UpdaterRun.h"
 
 class Win32UpdaterHost : public IUpdaterHost {
 public:
     int Show(const std::wstring& text, UINT style) override;
     void OpenInBrowser(const std::wstring& address) override;
     unsigned long long Now() override;
+    bool ClaimAutomaticCheck() override;
     CheckRecord ReadRecord() override;
-    void WriteRecord(const CheckRecord& record) override;
+    bool WriteRecord(const CheckRecord& record) override;
+
+private:
+    KernelHandle m_automaticCheck;
 };
 
 // The record file: "Pixmode\Marrowick.ini" in the user's local application data; empty when that

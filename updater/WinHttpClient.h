@@ -1,44 +1,42 @@
-// The web client over WinHTTP. WinHTTP is not one of the DLLs that Windows always takes from its
-// system folder, so a winhttp.dll beside the updater would run if it were imported: it is loaded
-// from the system folder by full path instead.
+// The web client over WinHTTP: the user's proxy, TLS 1.2 and later, reads of what has arrived,
+// and a cancel from another thread.
 #pragma once
-#include <windows.h>
-#include <winhttp.h>
-
 #include <memory>
+#include <mutex>
 
-#include "framework/SystemLibrary.h"
 #include "updater/WebClient.h"
+#include "updater/WinHttpApi.h"
 
 class WinHttpClient : public IWebClient {
 public:
-    WinHttpClient();
+    explicit WinHttpClient(std::unique_ptr<IWinHttp> api);
     DWORD Send(const WebAddress& address, const std::wstring& userAgent, DWORD timeout) override;
     DWORD Status() override;
     std::wstring Location() override;
-    DWORD Read(std::string& body, DWORD most) override;
+    DWORD Read(std::string& body, DWORD limit) override;
     std::wstring ErrorText(DWORD error) override;
     ULONGLONG Milliseconds() override;
+    void Cancel() override;
 
 private:
     struct Closer {
-        decltype(&::WinHttpCloseHandle) close;
-        void operator()(void* handle) const { close(handle); }
+        IWinHttp* api;
+        void operator()(void* handle) const { api->CloseHandle(handle); }
     };
     using Handle = std::unique_ptr<void, Closer>;
-    Handle Own(HINTERNET handle) const { return Handle(handle, Closer{m_close}); }
 
-    SystemLibrary m_library;
-    decltype(&::WinHttpOpen) m_open;
-    decltype(&::WinHttpCloseHandle) m_close;
-    decltype(&::WinHttpSetTimeouts) m_setTimeouts;
-    decltype(&::WinHttpConnect) m_connect;
-    decltype(&::WinHttpOpenRequest) m_openRequest;
-    decltype(&::WinHttpSetOption) m_setOption;
-    decltype(&::WinHttpSendRequest) m_sendRequest;
-    decltype(&::WinHttpReceiveResponse) m_receiveResponse;
-    decltype(&::WinHttpQueryHeaders) m_queryHeaders;
-    decltype(&::WinHttpReadData) m_readData;
+    // Takes a handle just opened into slot, or closes it at once when Cancel came first. 0, or why
+    // there is none.
+    DWORD Keep(Handle& slot, HINTERNET opened);
+    // The handle in slot, read under the lock; null once cancelled.
+    HINTERNET Current(const Handle& slot);
+    DWORD OpenSession(const WebAddress& address, const std::wstring& userAgent, ProxyFound& proxy);
+
+    // Declared first so that it outlives the handles it closes.
+    std::unique_ptr<IWinHttp> m_api;
+    // Cancel closes the handles from another thread while a call may be pending on one of them.
+    std::mutex m_lock;
+    bool m_cancelled = false;
     // Declared in the order they are closed in reverse.
     Handle m_session, m_connection, m_request;
 };

@@ -104,8 +104,6 @@ def test_about_box_shows_the_version_resource_and_checks_for_updates_by_hand(dri
         box = driver.wait_message_box(caption=UPDATER_CAPTION, timeout=15)
         assert box is not None, "the updater showed nothing"
         # The build has no address to look in, and the test sets none.
-        assert box["text"] == ("Pixmode 2.7.0.0 is installed.\n\nThis build of the updater has no address "
-                               "to look for newer versions at.")
         assert box["icon"] == "information"
         assert box["buttons"] == [IDOK]
         assert updater_starts(log, 1 + use)[1:] == [f"{program} 0 {FILE_VERSION} 0"] * use

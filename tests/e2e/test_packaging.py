@@ -24,6 +24,10 @@ UK_ENGLISH = 0x0809
 ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
+# Windows 7, 8, 8.1, and 10 and 11: the systems the updater says it knows.
+SUPPORTED_OS = ["{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"]
 
 
 def output(*command):
@@ -63,8 +67,10 @@ def test_version_resource_is_the_only_one_and_tagged_uk_english(release):
     assert list(PeFile(release).resources(RT_VERSION)) == [(1, UK_ENGLISH)]
 
 
-def test_manifest_asks_for_common_controls_6_no_elevation_and_per_monitor_dpi(release):
-    manifests = PeFile(release).resources(RT_MANIFEST)
+@pytest.mark.parametrize("program", [RELEASE, *UPDATERS], ids=["windows-x86", "updater-x86", "updater-x64"])
+def test_manifest_asks_for_common_controls_6_no_elevation_and_per_monitor_dpi(program):
+    assert program.is_file(), f"{program} is missing"
+    manifests = PeFile(program).resources(RT_MANIFEST)
     assert list(manifests) == [(1, 0)]  # the process manifest, language neutral
     root = ElementTree.fromstring(next(iter(manifests.values())))
     identities = root.findall(f"{ASM_V1}dependency/{ASM_V1}dependentAssembly/{ASM_V1}assemblyIdentity")
@@ -73,6 +79,22 @@ def test_manifest_asks_for_common_controls_6_no_elevation_and_per_monitor_dpi(re
     levels = root.findall(f".//{ASM_V3}requestedExecutionLevel")
     assert [(level.get("level"), level.get("uiAccess")) for level in levels] == [("asInvoker", "false")]
     assert [d.text for d in root.iter(f"{WINDOWS_SETTINGS}dpiAware")] == ["True/PM"]
+    # Only the updater names the systems it knows: the program would lose its modes below 32 bits
+    # per pixel on Windows 8 and later.
+    systems = [entry.get("Id") for entry in root.iter(f"{COMPATIBILITY}supportedOS")]
+    assert systems == (SUPPORTED_OS if program.name == "Marrowick.exe" else [])
+
+
+@pytest.mark.parametrize("updater", UPDATERS, ids=["updater-x86", "updater-x64"])
+def test_the_updater_says_what_it_is_with_the_programs_version(release, updater):
+    assert updater.is_file(), f"{updater} is missing"
+    program, info = (json.loads(output("exiftool", "-j", str(path)))[0] for path in (release, updater))
+    assert info["FileDescription"] == "Pixmode Updater"
+    assert info["OriginalFileName"] == "Marrowick.exe"
+    for key in ("FileVersion", "ProductVersion", "FileVersionNumber", "ProductVersionNumber", "CompanyName",
+                "ProductName", "LegalCopyright", "LanguageCode"):
+        assert info[key] == program[key], key
+    assert list(PeFile(updater).resources(RT_VERSION)) == [(1, UK_ENGLISH)]
 
 
 @pytest.mark.parametrize("program", [RELEASE, SECOND, *UPDATERS],

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "updater/UpdateCheck.h"
+#include "updater/UpdaterRun.h"
 
 struct UpdaterBox {
     std::wstring text;
@@ -20,6 +20,9 @@ public:
     unsigned long long now = 133000000000000000ull;  // in December 2022
     CheckRecord record{};
     int writes = 0;
+    bool recordKept = true;         // what writing the record answers
+    bool anotherAutomatic = false;  // another automatic check holds the mark
+    int claims = 0;
 
     int Show(const std::wstring& text, UINT style) override {
         shown.push_back({text, style});
@@ -32,9 +35,14 @@ public:
     }
     void OpenInBrowser(const std::wstring& address) override { opened.push_back(address); }
     unsigned long long Now() override { return now; }
+    bool ClaimAutomaticCheck() override {
+        ++claims;
+        return !anotherAutomatic;
+    }
     CheckRecord ReadRecord() override { return record; }
-    void WriteRecord(const CheckRecord& written) override {
-        record = written;
+    bool WriteRecord(const CheckRecord& written) override {
         ++writes;
+        if (recordKept) record = written;
+        return recordKept;
     }
 };

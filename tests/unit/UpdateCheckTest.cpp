@@ -4,6 +4,7 @@
 #include "fakes/FakeWebClient.h"
 #include "updater/FeedFetch.h"
 #include "updater/UpdateCheck.h"
+#include "updater/UpdaterRun.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ Fetched Fetch(FakeWebClient& web, const wchar_t* address = L"http://127.0.0.1:80
 }
 
 struct UpdaterRun {
-    FakeWebClient web;
+    std::shared_ptr<FakeWebClient> web = std::make_shared<FakeWebClient>();
     FakeUpdaterHost host;
 
     void Start(const wchar_t* parameters, const std::wstring& test = kFeed, const std::wstring& built = L"") {
@@ -49,12 +50,12 @@ TEST(FeedFetch, AsksWithTheUserAgentAloneWithinTheTimeLimit) {
     FakeWebClient web;
     web.answers = {{0, 200, L"", {"first ", "second", ""}, 10}};
     const Fetched fetched = Fetch(web);
-    EXPECT_EQ(fetched.result, Fetched::Result::Received);
+    EXPECT_EQ(fetched.kind, Fetched::Kind::Received);
     EXPECT_EQ(fetched.body, "first second");
     ASSERT_EQ(web.sent.size(), 1u);
     EXPECT_EQ(web.sent[0].address, L"http://127.0.0.1:8000/SHA256SUMS");
     EXPECT_EQ(web.sent[0].userAgent, L"Pixmode-Updater/2.7.0.0");
-    EXPECT_EQ(web.sent[0].timeout, 10000u);
+    EXPECT_EQ(web.sent[0].timeout, 12000u);
 }
 
 TEST(FeedFetch, FollowsRedirectsOnlyWhereItMayAskAndOnlyFiveTimes) {
@@ -67,25 +68,25 @@ TEST(FeedFetch, FollowsRedirectsOnlyWhereItMayAskAndOnlyFiveTimes) {
 
     const struct {
         ScriptedAnswer redirect;
-        Fetched::Result result;
+        Fetched::Kind kind;
     } refusals[] = {
-        {Redirect(L"http://0.0.0.0:8000/SHA256SUMS"), Fetched::Result::RedirectRefused},
-        {{0, 301, L"http://example.org/SHA256SUMS", {}}, Fetched::Result::RedirectRefused},
-        {{0, 307, L"ftp://example.org/SHA256SUMS", {}}, Fetched::Result::RedirectUnreadable},
-        {{0, 308, L"", {}}, Fetched::Result::RedirectUnreadable},
+        {Redirect(L"http://0.0.0.0:8000/SHA256SUMS"), Fetched::Kind::RedirectRefused},
+        {{0, 301, L"http://example.org/SHA256SUMS", {}}, Fetched::Kind::RedirectRefused},
+        {{0, 307, L"ftp://example.org/SHA256SUMS", {}}, Fetched::Kind::RedirectUnreadable},
+        {{0, 308, L"", {}}, Fetched::Kind::RedirectUnreadable},
     };
     for (const auto& c : refusals) {
         FakeWebClient refusing;
         refusing.answers = {c.redirect};
         const Fetched fetched = Fetch(refusing);
-        EXPECT_EQ(fetched.result, c.result) << c.redirect.location;
+        EXPECT_EQ(fetched.kind, c.kind) << c.redirect.location;
         EXPECT_EQ(fetched.location, c.redirect.location);
         EXPECT_EQ(refusing.sent.size(), 1u) << "the refused address was asked";
     }
 
     FakeWebClient looping;
     for (int index = 0; index < 7; ++index) looping.answers.push_back(Redirect(L"/again"));
-    EXPECT_EQ(Fetch(looping).result, Fetched::Result::TooManyRedirects);
+    EXPECT_EQ(Fetch(looping).kind, Fetched::Kind::TooManyRedirects);
     EXPECT_EQ(looping.sent.size(), 6u);
 }
 
@@ -93,24 +94,24 @@ TEST(FeedFetch, FailuresStatusSizeAndTimeAreEachReported) {
     const std::string full(kSizeLimit, 'x');
     const struct {
         ScriptedAnswer answer;
-        Fetched::Result result;
+        Fetched::Kind kind;
         DWORD code;
     } cases[] = {
-        {{12029, 0, L"", {}}, Fetched::Result::Failed, 12029},
-        {{0, 200, L"", {"part"}, 0, 12030}, Fetched::Result::Failed, 12030},
-        {{0, 404, L"", {"not found"}}, Fetched::Result::Status, 404},
-        {{0, 304, L"", {}}, Fetched::Result::Status, 304},
-        {{0, 200, L"", {full, "y"}}, Fetched::Result::TooLarge, 0},
-        {{0, 200, L"", {full}}, Fetched::Result::Received, 0},
+        {{12029, 0, L"", {}}, Fetched::Kind::Failed, 12029},
+        {{0, 200, L"", {"part"}, 0, 12030}, Fetched::Kind::Failed, 12030},
+        {{0, 404, L"", {"not found"}}, Fetched::Kind::Status, 404},
+        {{0, 304, L"", {}}, Fetched::Kind::Status, 304},
+        {{0, 200, L"", {full, "y"}}, Fetched::Kind::TooLarge, 0},
+        {{0, 200, L"", {full}}, Fetched::Kind::Received, 0},
         // Each wait is bounded by the service; the whole fetch by the time left.
-        {{0, 200, L"", {"a", "b", "c"}, 3000}, Fetched::Result::TooSlow, 0},
-        {{0, 200, L"", {"a"}, 3000}, Fetched::Result::Received, 0},
+        {{0, 200, L"", {"a", "b", "c"}, 3000}, Fetched::Kind::TooSlow, 0},
+        {{0, 200, L"", {"a"}, 3000}, Fetched::Kind::Received, 0},
     };
     for (const auto& c : cases) {
         FakeWebClient web;
         web.answers = {c.answer};
         const Fetched fetched = Fetch(web);
-        EXPECT_EQ(fetched.result, c.result) << c.answer.status << " " << c.answer.chunks.size();
+        EXPECT_EQ(fetched.kind, c.kind) << c.answer.status << " " << c.answer.chunks.size();
         EXPECT_EQ(fetched.code, c.code);
     }
     FakeWebClient web;
@@ -123,8 +124,43 @@ TEST(FeedFetch, RedirectsShareTheTimeLimit) {
     web.answers = {{0, 302, L"/next", {}, 4000}, {0, 302, L"/last", {}, 4000}, {0, 200, L"", {"x"}, 1000}};
     Fetch(web);
     ASSERT_EQ(web.sent.size(), 3u);
-    EXPECT_EQ(web.sent[1].timeout, 6000u);
-    EXPECT_EQ(web.sent[2].timeout, 2000u);
+    EXPECT_EQ(web.sent[1].timeout, 8000u);
+    EXPECT_EQ(web.sent[2].timeout, 4000u);
+}
+
+TEST(FeedFetch, NoServerStretchesTheTimeLimit) {
+    // A read that waits for bytes that never come: given up at the limit, and the wait it is in ends.
+    const auto web = std::make_shared<FakeWebClient>();
+    ScriptedAnswer drips{0, 200, L"", {"a", "b"}};
+    drips.stalls = true;
+    web->answers = {drips};
+    const WebAddress address = *ParseWebAddress(L"http://127.0.0.1:8000/SHA256SUMS");
+    EXPECT_EQ(FetchWithin(web, address, L"", std::chrono::milliseconds(50)).kind, Fetched::Kind::TooSlow);
+    EXPECT_TRUE(web->StalledReadEnds(std::chrono::seconds(10)));
+    EXPECT_TRUE(web->cancelled);
+
+    // One that ends in time is not cancelled.
+    const auto quick = std::make_shared<FakeWebClient>();
+    quick->answers = {Feed("2.7.0.0")};
+    EXPECT_EQ(FetchWithin(quick, address, L"", std::chrono::seconds(30)).kind, Fetched::Kind::Received);
+    EXPECT_FALSE(quick->cancelled);
+}
+
+TEST(FeedFetch, NoServerOutThereSendsItToThisComputerOrItsNetwork) {
+    for (const wchar_t* location :
+         {L"https://127.0.0.1:8443/x", L"https://10.1.2.3/x", L"https://192.168.0.1/x", L"https://169.254.1.1/x",
+          L"https://0.0.0.0/x", L"https://[::1]/x", L"https://[fe80::1]/x", L"https://2130706433/x"}) {
+        FakeWebClient web;
+        web.answers = {Redirect(location), Feed("2.7.0.0")};
+        const Fetched fetched = Fetch(web, L"https://example.org/SHA256SUMS");
+        EXPECT_EQ(fetched.kind, Fetched::Kind::RedirectToLocal) << location;
+        EXPECT_EQ(fetched.location, location);
+        EXPECT_EQ(web.sent.size(), 1u) << location;
+    }
+    // From this computer, it may: the tests' own servers send it on within loopback.
+    FakeWebClient local;
+    local.answers = {Redirect(L"https://127.0.0.1:8443/x"), Feed("2.7.0.0")};
+    EXPECT_EQ(Fetch(local).kind, Fetched::Kind::Received);
 }
 
 TEST(FeedChoice, TestAddressOnlyOnLoopbackAndPlainHttpOnlyThere) {
@@ -186,13 +222,46 @@ TEST(UpdaterRuns, ByHandOneBoxAlwaysAnswers) {
     };
     for (const auto& c : cases) {
         UpdaterRun run;
-        run.web.answers = {c.answer};
+        run.web->answers = {c.answer};
         run.Start(kByHand);
         EXPECT_EQ(run.OnlyBox(), kInstalled + c.text);
         EXPECT_EQ(run.host.shown[0].style, c.style);
         EXPECT_TRUE(run.host.opened.empty());
         EXPECT_EQ(run.host.writes, 0) << "a check by hand keeps no record";
     }
+}
+
+TEST(UpdaterRuns, ARedirectInwardIsRefusedWithItsOwnText) {
+    UpdaterRun run;
+    run.web->answers = {Redirect(L"https://192.168.1.1/SHA256SUMS")};
+    run.Start(kByHand, L"", L"https://example.org/pixmode");
+    EXPECT_EQ(run.OnlyBox(), std::wstring(kInstalled) +
+                                 L"\n\nThe list of releases could not be read from\nhttps://example.org/pixmode/"
+                                 L"SHA256SUMS\n\nThe server sent the updater on to an address on this computer or its "
+                                 L"local network, which it does not follow:\nhttps://192.168.1.1/SHA256SUMS");
+}
+
+TEST(UpdaterRuns, OneAutomaticCheckAtATimeAndOnlyWithARecord) {
+    UpdaterRun another;
+    another.host.anotherAutomatic = true;
+    another.web->answers = {Feed("2.8.0.0")};
+    another.Start(kAutomatic);
+    EXPECT_TRUE(another.web->sent.empty());
+    EXPECT_TRUE(another.host.shown.empty());
+    EXPECT_EQ(another.host.writes, 0);
+    // By hand it answers all the same, and takes no mark.
+    another.Start(kByHand);
+    EXPECT_EQ(another.web->sent.size(), 1u);
+    EXPECT_EQ(another.host.shown.size(), 1u);
+    EXPECT_EQ(another.host.claims, 1);
+
+    UpdaterRun unkept;
+    unkept.host.recordKept = false;
+    unkept.web->answers = {Feed("2.8.0.0")};
+    unkept.Start(kAutomatic);
+    EXPECT_EQ(unkept.host.writes, 1);
+    EXPECT_TRUE(unkept.web->sent.empty()) << "asked without a record of it";
+    EXPECT_TRUE(unkept.host.shown.empty());
 }
 
 TEST(UpdaterRuns, ByHandWithoutAnAddressItSaysWhy) {
@@ -213,14 +282,14 @@ TEST(UpdaterRuns, ByHandWithoutAnAddressItSaysWhy) {
         UpdaterRun run;
         run.Start(kByHand, c.test, c.built);
         EXPECT_EQ(run.OnlyBox(), std::wstring(kInstalled) + L"\n\n" + c.text);
-        EXPECT_TRUE(run.web.sent.empty()) << c.test;
+        EXPECT_TRUE(run.web->sent.empty()) << c.test;
     }
 }
 
 TEST(UpdaterRuns, NewerVersionOffersItsDownloadAndYesOpensIt) {
     for (const int answer : {IDYES, IDNO}) {
         UpdaterRun run;
-        run.web.answers = {Feed("2.8.0.0 2.7.0.0")};
+        run.web->answers = {Feed("2.8.0.0 2.7.0.0")};
         run.host.answers = {answer};
         run.Start(kByHand);
         EXPECT_EQ(run.OnlyBox(),
@@ -232,7 +301,7 @@ TEST(UpdaterRuns, NewerVersionOffersItsDownloadAndYesOpensIt) {
                                                     : std::vector<std::wstring>{}));
     }
     UpdaterRun unknown;
-    unknown.web.answers = {Feed("0.0.0.1")};
+    unknown.web->answers = {Feed("0.0.0.1")};
     unknown.Start(L"C:\\p.exe 0 0 0");
     EXPECT_EQ(
         unknown.OnlyBox().rfind(L"Pixmode 0.0.0.1 is available. The installed Pixmode has no version information.", 0),
@@ -244,22 +313,22 @@ TEST(UpdaterRuns, AutomaticallyOnlyANewerVersionIsShown) {
                                      {0, 500, L"", {}}, {0, 200, L"", {"junk"}}, Redirect(L"http://0.0.0.0:1/")};
     for (const ScriptedAnswer& answer : silent) {
         UpdaterRun run;
-        run.web.answers = {answer};
+        run.web->answers = {answer};
         run.Start(kAutomatic);
         EXPECT_TRUE(run.host.shown.empty()) << run.host.shown[0].text;
-        EXPECT_EQ(run.web.sent.size(), 1u);
+        EXPECT_EQ(run.web->sent.size(), 1u);
     }
     for (const wchar_t* test : {L"", L"http://0.0.0.0:8000/"}) {
         UpdaterRun run;
         run.Start(kAutomatic, test);
         EXPECT_TRUE(run.host.shown.empty());
-        EXPECT_TRUE(run.web.sent.empty());
+        EXPECT_TRUE(run.web->sent.empty());
     }
 }
 
 TEST(UpdaterRuns, AutomaticallyAtMostOneRequestADayAndEachVersionAnnouncedOnce) {
     UpdaterRun run;
-    run.web.answers = {Feed("2.8.0.0")};
+    run.web->answers = {Feed("2.8.0.0")};
     run.host.answers = {IDYES};
     run.Start(kAutomatic);
     ASSERT_EQ(run.host.shown.size(), 1u);
@@ -282,18 +351,18 @@ TEST(UpdaterRuns, AutomaticallyAtMostOneRequestADayAndEachVersionAnnouncedOnce) 
     const unsigned long long first = run.host.now;
     for (const auto& step : steps) {
         run.host.now = first + step.later;
-        run.web.answers = {Feed(step.feed)};
+        run.web->answers = {Feed(step.feed)};
         run.Start(kAutomatic);
-        EXPECT_EQ(run.web.sent.size(), step.requests) << step.later;
+        EXPECT_EQ(run.web->sent.size(), step.requests) << step.later;
         EXPECT_EQ(run.host.shown.size(), step.boxes) << step.later;
     }
     EXPECT_EQ(run.host.opened.size(), 1u);
     EXPECT_EQ(run.host.record.announced, 0x0002000900000000ull);
 
     // By hand it always asks and always answers, whatever the record says.
-    run.web.answers = {Feed("2.9.0.0")};
+    run.web->answers = {Feed("2.9.0.0")};
     run.Start(kByHand);
-    EXPECT_EQ(run.web.sent.size(), 5u);
+    EXPECT_EQ(run.web->sent.size(), 5u);
     EXPECT_EQ(run.host.shown.size(), 3u);
 }
 
@@ -301,9 +370,9 @@ TEST(UpdaterRuns, AFailedAutomaticRequestStillCountsForTheDay) {
     UpdaterRun run;
     run.Start(kAutomatic);  // nothing answers
     EXPECT_EQ(run.host.record.lastRequest, run.host.now);
-    run.web.answers = {Feed("2.8.0.0")};
+    run.web->answers = {Feed("2.8.0.0")};
     run.Start(kAutomatic);
-    EXPECT_EQ(run.web.sent.size(), 1u);
+    EXPECT_EQ(run.web->sent.size(), 1u);
     EXPECT_TRUE(run.host.shown.empty());
 }
 

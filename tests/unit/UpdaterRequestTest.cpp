@@ -29,7 +29,7 @@ TEST(UpdaterRequest, ReadsWellFormedParameters) {
         const std::optional<UpdaterRequest> request = ParseUpdaterRequest(c.text);
         ASSERT_TRUE(request.has_value()) << c.text;
         EXPECT_EQ(request->programPath, c.path);
-        EXPECT_EQ(request->fileVersion, c.version);
+        EXPECT_EQ(request->fileVersion, static_cast<FileVersion>(c.version));  // the same bits
         EXPECT_EQ(request->automatic, c.automatic);
     }
 }
@@ -58,14 +58,14 @@ TEST(UpdaterRequest, RejectsMalformedParameters) {
 }
 
 TEST(UpdaterRequest, DottedVersionSplitsTheSixteenBitParts) {
-    EXPECT_EQ(DottedFileVersion(562980018192384), L"2.7.0.0");
-    EXPECT_EQ(DottedFileVersion(0), L"0.0.0.0");
-    EXPECT_EQ(DottedFileVersion(static_cast<long long>(0xFFFF000100020003ull)), L"65535.1.2.3");
+    EXPECT_EQ(DottedVersion(562980018192384), L"2.7.0.0");
+    EXPECT_EQ(DottedVersion(0), L"0.0.0.0");
+    EXPECT_EQ(DottedVersion(0xFFFF000100020003ull), L"65535.1.2.3");
 }
 
 TEST(UpdaterMessage, MalformedParametersAreShownAsAnErrorWhicheverTheFlag) {
     for (const wchar_t* parameters : {L"C:\\p.exe 0 562980018192384", L"", L"C:\\p.exe 0 562980018192384 1 extra"}) {
-        FakeWebClient web;
+        const auto web = std::make_shared<FakeWebClient>();
         FakeUpdaterHost host;
         RunUpdater(parameters, {L"", L"http://127.0.0.1:8000/"}, web, host);
         ASSERT_EQ(host.shown.size(), 1u);
@@ -73,7 +73,7 @@ TEST(UpdaterMessage, MalformedParametersAreShownAsAnErrorWhicheverTheFlag) {
                   L"The updater was started with parameters it cannot read:\n\n" + std::wstring(parameters) +
                       L"\n\nIt expects the program path, 0, the program's version number and 1 or 0.");
         EXPECT_EQ(host.shown[0].style, static_cast<UINT>(MB_OK | MB_ICONERROR));
-        EXPECT_TRUE(web.sent.empty());
+        EXPECT_TRUE(web->sent.empty());
     }
     EXPECT_STREQ(kUpdaterCaption, L"Pixmode Updater");
 }

@@ -81,6 +81,26 @@ TEST(WebAddress, PlainHttpOnlyOnLoopbackAndRedirectsOnlyToHttps) {
     EXPECT_FALSE(MayFollow(remote, *ParseWebAddress(L"http://127.0.0.1/x")));
 }
 
+TEST(WebAddress, LocalHostsAreThoseWrittenAsNumbersThatLeadHereOrNearby) {
+    for (const wchar_t* host : {L"127.0.0.1",       L"127.9.9.9",       L"0.0.0.0",     L"10.0.0.1",   L"172.16.0.1",
+                                L"172.31.255.255",  L"192.168.1.1",     L"169.254.0.1", L"127.0.0.1.", L"2130706433",
+                                L"127.1",           L"0x7f.0.0.1",      L"0177.0.0.1",  L"::1",        L"::",
+                                L"0:0:0:0:0:0:0:1", L"fe80::1",         L"FEBF::1",     L"fc00::1",    L"fd12:3456::1",
+                                L"::ffff:7f00:1",   L"::ffff:c0a8:101", L"1::2::3",     L"12345::1"}) {
+        EXPECT_TRUE(IsLocalHost(host)) << host;
+    }
+    for (const wchar_t* host :
+         {L"example.org", L"8.8.8.8", L"172.32.0.1", L"172.15.0.1", L"192.169.0.1", L"169.253.0.1", L"11.0.0.1",
+          L"2001:db8::1", L"::ffff:808:808", L"fec0x.example", L"1.example", L"localhost"}) {
+        EXPECT_FALSE(IsLocalHost(host)) << host;
+    }
+    const WebAddress remote = *ParseWebAddress(L"https://example.org/");
+    const WebAddress loopback = *ParseWebAddress(L"http://127.0.0.1:8000/");
+    EXPECT_TRUE(SendsInward(remote, *ParseWebAddress(L"https://10.0.0.1/")));
+    EXPECT_FALSE(SendsInward(remote, *ParseWebAddress(L"https://cdn.example.net/")));
+    EXPECT_FALSE(SendsInward(loopback, *ParseWebAddress(L"https://10.0.0.1/")));
+}
+
 TEST(WebAddress, RedirectTargetsAreAbsoluteOrOnTheSameServer) {
     const WebAddress base = *ParseWebAddress(L"http://127.0.0.1:8000/feed/SHA256SUMS");
     const struct {

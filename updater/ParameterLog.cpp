@@ -5,7 +5,7 @@
 #include <string>
 
 #include "updater/Environment.h"
-#include "updater/KernelHandle.h"
+#include "framework/ScopedHandle.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ bool AppendParameterLine(const std::wstring& file, const std::wstring& parameter
     const KernelHandle handle(opened);
     const std::string line = Utf8(parameters) + "\n";
     DWORD written = 0;
-    return WriteFile(handle.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
+    return WriteFile(handle.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) &&
            written == line.size();
 }
 

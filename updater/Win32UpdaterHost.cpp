@@ -19,20 +19,6 @@ std::wstring RecordValue(const std::wstring& file, const wchar_t* key) {
     return std::wstring(value.data(), length);
 }
 
-// The shell may hand a web address to a handler that needs COM on the calling thread.
-class ComApartment {
-public:
-    ComApartment() : m_result(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) {}
-    ~ComApartment() {
-        if (SUCCEEDED(m_result)) CoUninitialize();
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    HRESULT m_result;
-};
-
 }  // namespace
 
 int Win32UpdaterHost::Show(const std::wstring& text, UINT style) {
@@ -40,7 +26,9 @@ int Win32UpdaterHost::Show(const std::wstring& text, UINT style) {
 }
 
 void Win32UpdaterHost::OpenInBrowser(const std::wstring& address) {
-    const ComApartment apartment;
+    // The shell may hand a web address to a handler that needs COM on the calling thread.
+    const ScopedHandle apartment(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE),
+                                 ComApartmentCloser{&CoUninitialize});
     ShellExecuteW(nullptr, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
@@ -54,7 +42,7 @@ bool Win32UpdaterHost::ClaimAutomaticCheck() {
     // Local: one per session, and so per user. Held until the process ends, a box included.
     const HANDLE mutex = CreateMutexW(nullptr, FALSE, L"Local\\Pixmode.Marrowick.AutomaticCheck");
     const bool another = mutex != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
-    m_automaticCheck.reset(mutex);
+    m_automaticCheck.Reset(mutex);
     // Where no mutex can be made, the check goes on rather than never running.
     return !another;
 }

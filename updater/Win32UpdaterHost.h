@@ -1,6 +1,6 @@
 // The updater's message boxes, browser, clock, mark and record file on Windows.
 #pragma once
-#include "updater/KernelHandle.h"
+#include "framework/ScopedHandle.h"
 #include "updater/UpdaterRun.h"
 
 class Win32UpdaterHost : public IUpdaterHost {

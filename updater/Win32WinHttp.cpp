@@ -1,6 +1,6 @@
 #include "updater/Win32WinHttp.h"
 
-#include <memory>
+#include "framework/ScopedHandle.h"
 
 namespace {
 
@@ -11,12 +11,9 @@ Result Missing(Result failure) {
 }
 
 // The strings WinHTTP allocates for its proxy answers.
-struct GlobalFreer {
-    void operator()(wchar_t* text) const { GlobalFree(text); }
-};
-using GlobalText = std::unique_ptr<wchar_t, GlobalFreer>;
+using GlobalText = ScopedHandle<ReleasedBy<wchar_t*, &GlobalFree>>;
 
-std::wstring TextOf(const GlobalText& text) { return text ? std::wstring(text.get()) : std::wstring(); }
+std::wstring TextOf(const GlobalText& text) { return text.Get() ? std::wstring(text.Get()) : std::wstring(); }
 
 }  // namespace
 
@@ -119,7 +116,7 @@ std::wstring Win32WinHttp::ErrorText(DWORD error) {
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS |
                                             FORMAT_MESSAGE_FROM_SYSTEM | (module ? FORMAT_MESSAGE_FROM_HMODULE : 0),
                                         module, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
-    const std::unique_ptr<wchar_t, decltype(&LocalFree)> owned(buffer, &LocalFree);
+    const ScopedHandle<ReleasedBy<wchar_t*, &LocalFree>> owned(buffer);
     return length != 0 && buffer != nullptr ? std::wstring(buffer, length) : std::wstring();
 }
 

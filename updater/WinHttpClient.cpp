@@ -18,17 +18,19 @@ WinHttpClient::WinHttpClient(std::unique_ptr<IWinHttp> api)
 
 DWORD WinHttpClient::Keep(Handle& slot, HINTERNET opened) {
     const DWORD error = opened == nullptr ? m_api->LastError() : 0;
-    Handle owned(opened, Closer{m_api.get()});
     const std::lock_guard<std::mutex> lock(m_lock);
-    if (m_cancelled) return ERROR_WINHTTP_OPERATION_CANCELLED;
-    if (!owned) return error;
-    slot = std::move(owned);
+    if (m_cancelled) {
+        const Handle discarded(opened, Closer{m_api.get()});
+        return ERROR_WINHTTP_OPERATION_CANCELLED;
+    }
+    if (opened == nullptr) return error;
+    slot.Reset(opened);
     return 0;
 }
 
 HINTERNET WinHttpClient::Current(const Handle& slot) {
     const std::lock_guard<std::mutex> lock(m_lock);
-    return slot.get();
+    return slot.Get();
 }
 
 DWORD WinHttpClient::OpenSession(const WebAddress& address, const std::wstring& userAgent, ProxyFound& proxy) {
@@ -64,9 +66,9 @@ DWORD WinHttpClient::OpenSession(const WebAddress& address, const std::wstring& 
 DWORD WinHttpClient::Send(const WebAddress& address, const std::wstring& userAgent, DWORD timeout) {
     {
         const std::lock_guard<std::mutex> lock(m_lock);
-        m_request.reset();
-        m_connection.reset();
-        m_session.reset();
+        m_request.Close();
+        m_connection.Close();
+        m_session.Close();
     }
     ProxyFound proxy{};
     DWORD error = OpenSession(address, userAgent, proxy);
@@ -152,7 +154,7 @@ ULONGLONG WinHttpClient::Milliseconds() { return m_api->Milliseconds(); }
 void WinHttpClient::Cancel() {
     const std::lock_guard<std::mutex> lock(m_lock);
     m_cancelled = true;
-    m_request.reset();
-    m_connection.reset();
-    m_session.reset();
+    m_request.Close();
+    m_connection.Close();
+    m_session.Close();
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <mutex>
 
+#include "framework/ScopedHandle.h"
 #include "updater/WebClient.h"
 #include "updater/WinHttpApi.h"
 
@@ -20,10 +21,12 @@ public:
 
 private:
     struct Closer {
+        using Handle = HINTERNET;
+        static bool Holds(HINTERNET handle) { return handle != nullptr; }
+        void operator()(HINTERNET handle) const { api->CloseHandle(handle); }
         IWinHttp* api;
-        void operator()(void* handle) const { api->CloseHandle(handle); }
     };
-    using Handle = std::unique_ptr<void, Closer>;
+    using Handle = ScopedHandle<Closer>;
 
     // Takes a handle just opened into slot, or closes it at once when Cancel came first. 0, or why
     // there is none.

@@ -9,15 +9,14 @@ by default (PIXMODE_EXE overrides it), and ends any run a test leaves behind.
 """
 import os
 import shutil
-import subprocess
 import time
-from pathlib import Path
 
 import pytest
 
 import xrandr
 from driver import Driver
 from rig import Rig
+from runners import Feed, PixmodeRunner, Updater
 
 
 def pytest_collection_modifyitems(items):
@@ -107,38 +106,24 @@ def stored_modes(rig, driver, restore_display_modes):
                           position=(old["storedX"], old["storedY"]))
 
 
-class PixmodeRunner:
-    """Runs pixmode.exe on the rig's display."""
-
-    def __init__(self, rig):
-        self.rig = rig
-        self.exe = Path(os.environ.get("PIXMODE_EXE") or rig.build_dir / "pixmode.exe")
-        self.cwd = None  # the current folder of the runs; the test's own when None
-        self.started = []
-
-    def run(self, *args, timeout=30):
-        """Runs to the end; returns the exit code. Fails the test if it does not end in time."""
-        process = self.start(*args)
-        try:
-            return process.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            pytest.fail(f"pixmode {' '.join(args)} did not end within {timeout} s")
-
-    def start(self, *args):
-        """Starts without waiting; returns the Popen (its pid is the Windows process's)."""
-        process = self.rig.start_wine(self.exe, *args, cwd=self.cwd)
-        self.started.append(process)
-        return process
-
-    def end_all(self):
-        for process in self.started:
-            if process.poll() is None:
-                process.kill()
-                process.wait(timeout=30)
-
-
 @pytest.fixture
 def pixmode(rig):
     runner = PixmodeRunner(rig)
     yield runner
     runner.end_all()
+
+
+@pytest.fixture
+def feed():
+    server = Feed()
+    yield server
+    server.stop()
+
+
+@pytest.fixture
+def updater(rig, feed):
+    runner = Updater(rig, feed)
+    shutil.rmtree(runner.record.parent, ignore_errors=True)
+    yield runner
+    runner.end_all()
+    shutil.rmtree(runner.record.parent, ignore_errors=True)

@@ -1,19 +1,17 @@
 """The updater started with each opening of the main dialog and from the about box's link, and
 the about box's labels, with the program installed in a folder whose name has blanks."""
 import shutil
-import time
 
 import pytest
 
 from driver import IDCANCEL, IDOK
 from resources import ID
 from rig import windows_path
+from runners import FILE_VERSION, UPDATER_CAPTION, updater_starts
 
 ABOUT_BUTTON = ID["IDC_ABOUT_BUTTON"]
 EMAIL_LINK, WEB_LINK, UPDATES_LINK = ID["IDC_ABOUT_EMAIL"], ID["IDC_ABOUT_WEB"], ID["IDC_ABOUT_UPDATES"]
 DESCRIPTION, VERSION, COPYRIGHT = ID["IDC_ABOUT_DESCRIPTION"], ID["IDC_ABOUT_VERSION"], ID["IDC_ABOUT_COPYRIGHT"]
-FILE_VERSION = "562980018192384"  # 2.7.0.0 as one 64-bit number
-UPDATER_CAPTION = "Pixmode Updater"
 
 
 @pytest.fixture
@@ -32,23 +30,6 @@ def installed(request, rig, pixmode, tmp_path):
     rig.env["PIXMODE_UPDATER_LOG"] = windows_path(log)
     yield windows_path(folder / "pixmode.exe"), log
     rig.env.pop("PIXMODE_UPDATER_LOG", None)
-
-
-def lines_once(path, count, timeout, failure):
-    """The lines of a file that others append to, once there are at least count of them; fails
-    with failure(lines seen) after timeout seconds."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        lines = path.read_text(encoding="utf-8", errors="replace").splitlines() if path.exists() else []
-        if len(lines) >= count:
-            return lines
-        time.sleep(0.2)
-    pytest.fail(failure(len(lines)))
-
-
-def updater_starts(log, count, timeout=15.0):
-    """The parameter texts the updater received, once there are at least count of them."""
-    return lines_once(log, count, timeout, lambda seen: f"the updater was started {seen} times, not {count}")
 
 
 def open_main_dialog(driver, pixmode):

@@ -18,8 +18,7 @@ import xrandr
 from driver import IDCANCEL, IDOK
 from resources import ID, text
 from rig import windows_path
-from test_about_and_updater import FILE_VERSION, UPDATER_CAPTION, updater_starts
-from test_updater_feed import TEST_FEED, feed, listing  # noqa: F401 (feed is a fixture)
+from runners import FILE_VERSION, TEST_FEED, UPDATER_CAPTION, listing, updater_starts
 
 PLANTED = ("version.dll", "winhttp.dll")
 ABOUT_BUTTON, SHORTCUT, BROWSE = ID["IDC_ABOUT_BUTTON"], ID["IDC_SHORTCUT"], ID["IDC_BROWSE"]

@@ -11,7 +11,8 @@ import pytest
 from driver import IDCANCEL, IDOK
 from resources import ID
 from rig import ROOT, windows_path
-from test_about_and_updater import UPDATER_CAPTION, lines_once, updater_starts
+from runners import UPDATER_CAPTION, updater_starts
+from waits import appended_lines
 
 ABOUT_BUTTON, HELP_BUTTON, UPDATES_LINK = ID["IDC_ABOUT_BUTTON"], ID["IDC_HELP_BUTTON"], ID["IDC_ABOUT_UPDATES"]
 # The shell's association of web pages, set to a recorder for the test and put back afterwards.
@@ -85,7 +86,8 @@ def test_the_unpacked_archive_starts_with_the_main_dialog_alone(driver, pixmode,
     assert windows_beside(driver, main["hwnd"], seconds=3) == []
 
     driver.press(main["hwnd"], HELP_BUTTON)
-    opened = lines_once(html_opens, 1, 20, lambda seen: "Help opened no page")
+    opened = appended_lines(html_opens, 1, 20)
+    assert opened, "Help opened no page"
     assert [line.strip().strip('"') for line in opened] == [windows_path(folder / "readme.html")]
 
     driver.press(main["hwnd"], ABOUT_BUTTON)

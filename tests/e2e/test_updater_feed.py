@@ -3,141 +3,17 @@ which the updater allows only on loopback), pointed at it through its test setti
 shows when started by hand, its silence and its record when started automatically, and the
 browser it hands a download to. Wine's winebrowser is told to run a script of the test instead of
 a browser, so the address handed over is logged and nothing leaves this machine."""
-import http.server
 import re
-import shutil
 import socket
-import subprocess
-import threading
-import time
-from pathlib import Path
 
 import pytest
 
-from conftest import PixmodeRunner
 from driver import IDNO, IDOK, IDYES
-from test_about_and_updater import FILE_VERSION, UPDATER_CAPTION
+from runners import listing
+from waits import appended_lines
 
-PROGRAM = "C:\\Pixmode\\pixmode.exe"
-TEST_FEED = "PIXMODE_UPDATER_TEST_FEED"
-SUM = "4f2b8c1d9e0a7b6c5d4e3f2a1b0c9d8e7f6a5b4c3d2e1f0a9b8c7d6e5f4a3b2c"
 INSTALLED = "Pixmode 2.7.0.0 is installed."
 ONCE = ["/feed/SHA256SUMS"]
-
-
-def listing(*versions):
-    return "".join(f"{SUM}  pixmode-{version}.zip\n" for version in versions).encode()
-
-
-class Feed:
-    """A web server in a thread of the test on 127.0.0.1. routes maps a path to (status, headers,
-    body), to "stall" for an answer that never comes, or to a function that answers itself, given
-    the request handler and an event set when the server stops; every other path is not found."""
-
-    def __init__(self):
-        self.routes = {}
-        self.requests = []  # (path, [(header, value), ...]) in order
-        self.release = threading.Event()
-        feed = self
-
-        class Handler(http.server.BaseHTTPRequestHandler):
-            def do_GET(self):
-                feed.requests.append((self.path, list(self.headers.items())))
-                answer = feed.routes.get(self.path, (404, {}, b"not found"))
-                if answer == "stall":
-                    feed.release.wait(60)
-                    return
-                if callable(answer):
-                    answer(self, feed.release)
-                    return
-                status, headers, body = answer
-                self.send_response(status)
-                for name, value in headers.items():
-                    self.send_header(name, value)
-                self.send_header("Content-Length", str(len(body)))
-                self.end_headers()
-                self.wfile.write(body)
-
-            def log_message(self, *args):
-                pass
-
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-        self.port = self.server.server_address[1]
-        self.folder = f"http://127.0.0.1:{self.port}/feed/"
-        self.sums = self.folder + "SHA256SUMS"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def serve(self, body, status=200, headers=None, path="/feed/SHA256SUMS"):
-        self.routes[path] = (status, headers or {}, body)
-
-    def stop(self):
-        self.release.set()
-        self.server.shutdown()
-        self.server.server_close()
-
-
-class Updater(PixmodeRunner):
-    """Marrowick.exe of the build, started as the program starts it, with the test setting."""
-
-    def __init__(self, rig, feed):
-        super().__init__(rig)
-        self.feed = feed
-        users = Path(rig.env["WINEPREFIX"]) / "drive_c" / "users"
-        self.record = next(folder for folder in users.iterdir() if folder.name != "Public") / \
-            "AppData" / "Local" / "Pixmode" / "Marrowick.ini"
-
-    def start(self, flag, address=None):
-        env = dict(self.rig.env)
-        env.pop(TEST_FEED, None)
-        if address is not None:
-            env[TEST_FEED] = address
-        process = subprocess.Popen(
-            [self.rig.loader, str(self.rig.build_dir / "Marrowick.exe"), PROGRAM, "0", FILE_VERSION, flag],
-            env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.started.append(process)
-        return process
-
-    def box(self, driver):
-        box = driver.wait_message_box(caption=UPDATER_CAPTION, timeout=40)
-        assert box is not None, "the updater showed no box"
-        return box
-
-    def answer(self, driver, process, box, button):
-        driver.click(box["hwnd"], button)
-        assert driver.wait_gone(box["hwnd"], timeout=10)
-        assert process.wait(timeout=30) == 0
-
-    def check_by_hand(self, driver, address):
-        """Starts the check by hand, reads its box, presses OK and waits for the end."""
-        process = self.start("0", address)
-        box = self.box(driver)
-        self.answer(driver, process, box, IDOK)
-        return box
-
-    def ends_silently(self, address):
-        """Starts the automatic check and waits for its end: a box would hold it open."""
-        process = self.start("1", address)
-        try:
-            process.wait(timeout=40)
-        except subprocess.TimeoutExpired:
-            pytest.fail("the automatic check did not end by itself: it shows something")
-        return process.returncode
-
-
-@pytest.fixture
-def feed():
-    server = Feed()
-    yield server
-    server.stop()
-
-
-@pytest.fixture
-def updater(rig, feed):
-    runner = Updater(rig, feed)
-    shutil.rmtree(runner.record.parent, ignore_errors=True)
-    yield runner
-    runner.end_all()
-    shutil.rmtree(runner.record.parent, ignore_errors=True)
 
 
 def closed_port():
@@ -215,16 +91,6 @@ def browser(rig, tmp_path):
     rig.wine("reg", "delete", key, "/v", "Browsers", "/f")
 
 
-def opened(log, count, timeout=20.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        lines = log.read_text().splitlines() if log.exists() else []
-        if len(lines) >= count:
-            return lines
-        time.sleep(0.2)
-    return log.read_text().splitlines() if log.exists() else []
-
-
 def test_a_newer_version_is_offered_and_yes_opens_its_download(driver, feed, updater, browser):
     feed.serve(listing("2.7.0.0", "2.8.0.0", "2.6.0.0"))
     download = feed.folder + "pixmode-2.8.0.0.zip"
@@ -236,7 +102,7 @@ def test_a_newer_version_is_offered_and_yes_opens_its_download(driver, feed, upd
         assert box["icon"] == "question"
         assert box["buttons"] == [IDYES, IDNO]
         updater.answer(driver, process, box, button)
-    assert opened(browser, 1) == [download]
+    assert appended_lines(browser, 1, 20) == [download]
     # It never fetched the archive itself.
     assert [path for path, _ in feed.requests] == ["/feed/SHA256SUMS"] * 2
 

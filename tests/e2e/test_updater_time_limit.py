@@ -8,8 +8,7 @@ import time
 import pytest
 
 from driver import IDOK
-from test_about_and_updater import UPDATER_CAPTION
-from test_updater_feed import feed, updater  # noqa: F401 (fixtures)
+from runners import UPDATER_CAPTION
 
 LIMIT = 12.0
 # The box's last line, which only the time limit gives.

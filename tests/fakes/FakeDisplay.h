@@ -8,6 +8,10 @@
 
 #include "display/DisplaySettings.h"
 
+// The state flags of an adapter on the desktop, and of the primary one.
+inline constexpr DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
+inline constexpr DWORD kPrimary = kAttached | DISPLAY_DEVICE_PRIMARY_DEVICE;
+
 // A mode record as a driver reports it; the fields flagged are the ones Wine flags for a current mode.
 DEVMODEW MakeMode(DWORD width, DWORD height, DWORD bitsPerPixel = 32, DWORD frequency = 60, LONG x = 0, LONG y = 0,
                   DWORD orientation = 0);

@@ -4,8 +4,6 @@
 #include "fakes/FakeDisplay.h"
 
 namespace {
-const DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
-const DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 }  // namespace
 
 TEST(DeviceList, MirroringAdapterIsSkippedButKeepsItsNumber) {

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 const std::wstring kDisplay2 = L"\\\\.\\DISPLAY2";
 
 // Everything but success: the restart answer, the documented failures and codes no documentation names.

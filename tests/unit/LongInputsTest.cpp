@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 
 // 32 characters: the whole DeviceName field, so the record carries no terminator.
 const std::wstring kFullName = L"\\\\.\\DISPLAY_OF_A_VERY_LONG_NAME9";

@@ -24,8 +24,6 @@
 #include "res/resource.h"
 
 namespace {
-const DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
-const DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 using Texts = std::vector<std::wstring>;
 
 struct PrimaryCall {

@@ -10,15 +10,13 @@
 #include "unit/StagedChanges.h"
 
 namespace {
-constexpr DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
-constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 constexpr DWORD kStage = CDS_UPDATEREGISTRY | CDS_NORESET;                           // 0x10000001
 constexpr DWORD kStagePrimary = CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMARY;  // 0x10000011
 constexpr DWORD kMoved = DM_POSITION | DM_DISPLAYFREQUENCY;
 const HWND kOwner = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x5150));
 
 const std::wstring kQuestion = LoadResString(IDS_PRIMARY_NOT_IN_DESKTOP);
-const std::wstring kSuccess = LoadResString(IDS_PRIMARY_CHANGED);
+const std::wstring kPrimaryChanged = LoadResString(IDS_PRIMARY_CHANGED);
 
 struct MakePrimaryRun {
     FakeDisplay display;
@@ -56,7 +54,7 @@ TEST(MakePrimary, SecondOfTwoBecomesPrimaryAndTheFirstMovesLeft) {
     ExpectStagedTwiceThenCommit(
         run.display, {{DisplayName(1), -1920, 0, kMoved, kStage}, {DisplayName(2), 0, 0, kMoved, kStagePrimary}});
     ASSERT_EQ(run.messages.shown.size(), 1u);
-    EXPECT_EQ(run.messages.shown[0].text, kSuccess);
+    EXPECT_EQ(run.messages.shown[0].text, kPrimaryChanged);
     EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
     EXPECT_TRUE(run.shell.requests.empty());
 }
@@ -115,7 +113,7 @@ TEST(MakePrimary, ShiftsEveryDeviceByTheTargetsOldPosition) {
         }
         run.Run(DisplayName(c.target));
         ExpectStagedTwiceThenCommit(run.display, c.stages);
-        EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kSuccess});
+        EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kPrimaryChanged});
     }
 }
 

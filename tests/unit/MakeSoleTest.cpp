@@ -9,15 +9,13 @@
 #include "unit/StagedChanges.h"
 
 namespace {
-constexpr DWORD kAttached = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP;
-constexpr DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 constexpr DWORD kDetach = CDS_UPDATEREGISTRY | CDS_NORESET;                  // 0x10000001
 constexpr DWORD kSole = CDS_UPDATEREGISTRY | CDS_NORESET | CDS_SET_PRIMARY;  // 0x10000011
 constexpr DWORD kSize = DM_PELSWIDTH | DM_PELSHEIGHT;
 constexpr DWORD kFreq = DM_DISPLAYFREQUENCY;
 constexpr DWORD kPos = DM_POSITION;
 
-const std::wstring kSuccess = LoadResString(IDS_SOLE_CHANGED);
+const std::wstring kSoleChanged = LoadResString(IDS_SOLE_CHANGED);
 const std::wstring kNotInDesktop = LoadResString(IDS_SOLE_NOT_IN_DESKTOP);
 
 struct Request {
@@ -68,7 +66,7 @@ TEST(MakeSole, ButtonKeepsTheTargetsModeAndDetachesTheOther) {
     EXPECT_EQ(sole.dmBitsPerPel, 32u);
     EXPECT_EQ(sole.dmDisplayFrequency, 75u);
     ASSERT_EQ(run.messages.shown.size(), 1u);
-    EXPECT_EQ(run.messages.shown[0].text, kSuccess);
+    EXPECT_EQ(run.messages.shown[0].text, kSoleChanged);
     EXPECT_EQ(run.messages.shown[0].type, static_cast<UINT>(MB_OK));
 }
 
@@ -78,7 +76,7 @@ TEST(MakeSole, AlreadyPrimaryTargetIsStagedAndOthersKeepTheirPositions) {
     run.Run(DisplayName(1));
     ExpectStagedTwiceThenCommit(run.display, {{DisplayName(1), 0, 0, kPos | kFreq, kSole},
                                               {DisplayName(2), 1920, 0, kPos | kSize | kFreq, kDetach}});
-    EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kSuccess});
+    EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kSoleChanged});
 }
 
 TEST(MakeSole, RequestedValuesFollowTheMask) {
@@ -169,7 +167,7 @@ TEST(MakeSole, DetachedTargetIsStagedFromTheClearedRecord) {
     expected.dmPelsHeight = 768;
     const DEVMODEW sole = run.Staged(2);
     EXPECT_EQ(memcmp(&sole, &expected, sizeof(DEVMODEW)), 0);
-    EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kSuccess});
+    EXPECT_EQ(run.messages.Texts(), std::vector<std::wstring>{kSoleChanged});
 }
 
 TEST(MakeSole, FailedReadLeavesNoHalfWrittenFieldsBehind) {
@@ -279,7 +277,7 @@ TEST(MakeSole, FailuresAreReportedEvenWhenQuietAndQuietHidesOnlySuccess) {
          5,
          {LoadResString(IDS_COMMIT_FAILED)},
          {LoadResString(IDS_COMMIT_FAILED)}},
-        {"success", {}, 5, {kSuccess}, {}},
+        {"success", {}, 5, {kSoleChanged}, {}},
     };
     for (const auto& c : cases) {
         for (bool quiet : {false, true}) {

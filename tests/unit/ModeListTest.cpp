@@ -11,7 +11,6 @@
 #include "res/resource.h"
 
 namespace {
-const DWORD kPrimary = DISPLAY_DEVICE_ATTACHED_TO_DESKTOP | DISPLAY_DEVICE_PRIMARY_DEVICE;
 const wchar_t kDevice[] = L"\\\\.\\DISPLAY1";
 
 struct ModeListRun {

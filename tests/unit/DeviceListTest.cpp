@@ -3,8 +3,7 @@
 #include "dialog/DeviceList.h"
 #include "fakes/FakeDisplay.h"
 
-namespace {
-}  // namespace
+namespace {}  // namespace
 
 TEST(DeviceList, MirroringAdapterIsSkippedButKeepsItsNumber) {
     FakeDisplay display;

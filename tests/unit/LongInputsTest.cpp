@@ -23,7 +23,6 @@
 
 namespace {
 
-
 // 32 characters: the whole DeviceName field, so the record carries no terminator.
 const std::wstring kFullName = L"\\\\.\\DISPLAY_OF_A_VERY_LONG_NAME9";
 // 128 characters: the whole DeviceString field.

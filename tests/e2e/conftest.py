@@ -55,9 +55,12 @@ def _wine_sees(driver, saved):
     origin = next((mode for mode in saved.values() if mode.primary), None)
     dx, dy = (origin.x, origin.y) if origin else (0, 0)
     expected = sorted((m.width, m.height, m.x - dx, m.y - dy) for m in saved.values())
-    attached = sorted((d["width"], d["height"], d["x"], d["y"]) for d in driver.displays()
+    displays = driver.displays()
+    attached = sorted((d["width"], d["height"], d["x"], d["y"]) for d in displays
                       if d["stateFlags"] & DISPLAY_DEVICE_ATTACHED_TO_DESKTOP)
-    return attached == expected
+    # ... with the saved primary as the primary.
+    primary = [(d["width"], d["height"]) for d in displays if d["stateFlags"] & DISPLAY_DEVICE_PRIMARY_DEVICE]
+    return attached == expected and (origin is None or primary == [origin.size])
 
 
 def _restore_layout(rig, saved):
@@ -87,6 +90,7 @@ def restore_display_modes(request):
 
 CDS_UPDATEREGISTRY = 0x1
 DISPLAY_DEVICE_ATTACHED_TO_DESKTOP = 0x1
+DISPLAY_DEVICE_PRIMARY_DEVICE = 0x4
 _STORED = ("storedWidth", "storedHeight", "storedFrequency", "storedX", "storedY")
 
 

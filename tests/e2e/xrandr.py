@@ -83,11 +83,14 @@ def restore(env, saved_modes):
     """Puts back every output whose mode, position or primary role differs, detached ones
     included; returns the outputs changed."""
     now = current_modes(env)
-    changed = []
-    for name, saved in saved_modes.items():
-        current = now.get(name)
-        if current is None or ((current.mode_id, current.x, current.y, current.primary) !=
-                               (saved.mode_id, saved.x, saved.y, saved.primary)):
-            set_mode(env, saved)
-            changed.append(name)
+    changed = [name for name, saved in saved_modes.items() if name not in now or
+               (now[name].mode_id, now[name].x, now[name].y, now[name].primary) !=
+               (saved.mode_id, saved.x, saved.y, saved.primary)]
+    if changed:
+        # Every output in one request: Wine follows RandR changes as they come, and a layout put
+        # back output by output passes through states (two outputs at the origin, none primary)
+        # that it may take for the desktop.
+        _xrandr(env, *[word for saved in saved_modes.values() for word in
+                       ["--output", saved.output, "--mode", saved.mode_id, "--pos", f"{saved.x}x{saved.y}",
+                        *(["--primary"] if saved.primary else [])]])
     return changed

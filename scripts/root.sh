@@ -186,8 +186,8 @@ make_root() {
   state=$(cat "$target/$mark" 2>/dev/null || true)
   case $state in
     "$recipe")
-      # Package lists older than a week: security updates may be waiting.
-      if [[ -z $(find "$target/var/lib/apt/lists" -maxdepth 1 -name '*_Packages*' -mtime -7 -print -quit) ]]; then
+      # Brought up to date over a week ago (the mark is written last): security updates may wait.
+      if [[ -z $(find "$target/$mark" -mtime -7 -print) ]]; then
         update_root
       fi ;;
     bootstrapped | "$suite "*) update_root ;;

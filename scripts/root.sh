@@ -182,6 +182,9 @@ make_root() {
   if ! command -v debootstrap >/dev/null; then
     fail "debootstrap is missing; scripts/install-deps.sh installs it"
   fi
+  # One command at a time makes or updates a root; others wait for it.
+  exec 9>"$target.lock"
+  flock 9
   local state
   state=$(cat "$target/$mark" 2>/dev/null || true)
   case $state in

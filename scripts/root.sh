@@ -198,6 +198,7 @@ make_root() {
       bootstrap "$(mirror)"
       update_root ;;
   esac
+  exec 9>&-
 }
 
 case ${1:-} in

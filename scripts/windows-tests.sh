@@ -34,7 +34,11 @@ stop_all() {
     wait "$pid" 2>/dev/null || true
   done
   running=()
-  [[ ! -e $display/env ]] || "$root/scripts/rig/stop.sh" "$display" || true
+  # The displays of the unit tests and of the end-to-end workers, which a stopped run leaves.
+  local rig
+  for rig in "$display" "$rundir"/e2e-rigs/pixmode-e2e-*; do
+    [[ ! -e $rig/env ]] || "$root/scripts/rig/stop.sh" "$rig" >/dev/null 2>&1 || true
+  done
 }
 trap 'stop_all; exit 130' INT TERM
 trap stop_all EXIT
@@ -67,6 +71,9 @@ done
 "$root/scripts/rig/stop.sh" "$display"
 rm -rf "$display/wine"
 
+# The workers' displays are made in the run folder, where an interrupt finds them.
+export PIXMODE_RIG_PARENT=$rundir/e2e-rigs
+mkdir -p "$PIXMODE_RIG_PARENT"
 python3 -m pytest "$root/tests/e2e" -q -m wine --collect-only </dev/null >"$rundir/e2e-wine.collected" 2>&1 || true
 status=0
 run python3 -m pytest "$root/tests/e2e" -q -m wine -n "${PIXMODE_E2E_WORKERS:-3}" --dist loadgroup --junitxml="$rundir/e2e-wine.xml" \

@@ -9,6 +9,7 @@ by default (PIXMODE_EXE overrides it), and ends any run a test leaves behind.
 """
 import os
 import shutil
+import signal
 import time
 
 import pytest
@@ -25,6 +26,16 @@ def pytest_collection_modifyitems(items):
     for item in items:
         if "rig" in item.fixturenames:
             item.add_marker(pytest.mark.wine)
+
+
+def _stopped(signum, frame):
+    raise KeyboardInterrupt
+
+
+def pytest_configure(config):
+    """A run stopped with SIGTERM (scripts/test-all, when interrupted) ends as after Ctrl-C: the
+    fixtures stop their displays and what the tests started."""
+    signal.signal(signal.SIGTERM, _stopped)
 
 
 @pytest.fixture(scope="session")

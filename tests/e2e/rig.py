@@ -53,7 +53,8 @@ class Rig:
 
     @classmethod
     def start(cls, rundir=None, display=None):
-        rundir = Path(rundir or tempfile.mkdtemp(prefix="pixmode-e2e-"))
+        # In PIXMODE_RIG_PARENT when given (scripts/windows-tests.sh), where a stopped run finds it.
+        rundir = Path(rundir or tempfile.mkdtemp(prefix="pixmode-e2e-", dir=os.environ.get("PIXMODE_RIG_PARENT")))
         command = [str(SCRIPTS / "start.sh"), str(rundir)]
         if display:
             command.append(str(display))

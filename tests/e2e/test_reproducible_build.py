@@ -41,6 +41,10 @@ def run(command, cwd, timeout=600):
             os.killpg(process.pid, signal.SIGKILL)
             stdout, stderr = process.communicate()
             pytest.fail(f"{' '.join(map(str, command))} did not end within {timeout} s:\n{stdout}\n{stderr}")
+        except BaseException:
+            # An interrupted test run ends the build with it.
+            os.killpg(process.pid, signal.SIGKILL)
+            raise
     if process.returncode != 0:
         pytest.fail(f"{' '.join(map(str, command))} failed:\n{stdout}\n{stderr}")
 

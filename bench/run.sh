@@ -22,10 +22,9 @@ runs=${1:-21}
 if [[ -z ${PIXMODE_IN_ROOT:-} ]]; then
   # shellcheck source=../scripts/release-runs.sh
   source "$root/scripts/release-runs.sh"
-  export PIXMODE_BUILD_DIR=$root/build/windows-x86
+  export PIXMODE_BUILD_DIR=$root/build/$runnable_preset
   if [[ $PIXMODE_RELEASE_RUNS == no ]]; then
     echo "bench: measuring build/windows-x64, not the 32-bit release: $release_why"
-    PIXMODE_BUILD_DIR=$root/build/windows-x64
   fi
   # Only what it measures: the programs, the updater the dialog starts, the benchmark programs and
   # the virtual display's tools.

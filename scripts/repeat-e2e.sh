@@ -15,8 +15,7 @@ if [[ -z ${PIXMODE_IN_ROOT:-} ]]; then
   if [[ -z ${PIXMODE_BUILD_DIR:-} ]]; then
     # shellcheck source=release-runs.sh
     source "$root/scripts/release-runs.sh"
-    export PIXMODE_BUILD_DIR=$root/build/windows-x86
-    [[ $PIXMODE_RELEASE_RUNS == yes ]] || PIXMODE_BUILD_DIR=$root/build/windows-x64
+    export PIXMODE_BUILD_DIR=$root/build/$runnable_preset
   fi
   exec "$root/scripts/root.sh" run "$0" "$count" "$@"
 fi

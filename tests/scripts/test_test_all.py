@@ -80,6 +80,7 @@ def test_inherited_settings_narrow_nothing(repo):
     assert code == 0, output
     # Both stub checks of each host suite ran, and the Windows tests saw none of the settings.
     assert output.rstrip().endswith("tests: 9 passed, 0 failed, 0 skipped"), output
+    assert "PIXMODE_RELEASE_RUNS=yes" in seen.read_text().splitlines()
     assert not {"GTEST_FILTER", "PYTEST_ADDOPTS", "PIXMODE_EXE", "PIXMODE_BUILD_DIR"} & \
         {line.split("=", 1)[0] for line in seen.read_text().splitlines()}
 
@@ -117,3 +118,15 @@ def test_an_interrupt_stops_everything_and_never_reads_as_a_pass(repo, tmp_path,
     shutil.rmtree(logs)
     with pytest.raises(ProcessLookupError):
         os.kill(hanging, 0)
+
+
+def test_a_machine_without_32bit_code_counts_the_releases_tests_as_skipped_never_passed(repo):
+    (repo / "scripts" / "probe-32bit-code.c").write_text(
+        '#include <stdio.h>\nint main(void) { puts("stub: no 32-bit code here"); return 1; }\n')
+    seen = repo.parent / "seen.env"
+    code, output = finished(start_test_all(repo, STUB_SEEN=str(seen)))
+    assert code == 0, output
+    assert "PIXMODE_RELEASE_RUNS=no" in seen.read_text().splitlines()
+    assert "stub: no 32-bit code here" in output
+    # The 64-bit unit tests (2) and end-to-end tests (1) ran; the release's, as many, are skipped.
+    assert output.rstrip().endswith("tests: 7 passed, 0 failed, 3 skipped"), output

@@ -52,21 +52,23 @@ run() {
   return "$status"
 }
 
+# Lists, then runs, the unit tests of preset $1 on the display, their report in the run folder.
+# Only through run, whose background shell it changes and then becomes.
+unit_tests() {
+  # shellcheck source=/dev/null
+  source "$display/env"
+  # Every dialog test can create its window on this display: one that cannot fails.
+  export PIXMODE_REQUIRE_WINDOWS=1
+  cd "$rundir"
+  local exe=$root/build/$1/pixmode_tests.exe
+  timeout --foreground -k 10 60 wine "$exe" --gtest_list_tests >"unit-$1.list"
+  exec timeout --foreground -k 10 "${PIXMODE_UNIT_TIMEOUT:-900}" wine "$exe" --gtest_output="json:unit-$1.json"
+}
+
 run "$root/scripts/rig/start.sh" "$display" 2>"$rundir/unit-display.log"
 for preset in "${presets[@]}"; do
-  (
-    # shellcheck source=/dev/null
-    source "$display/env"
-    # Every dialog test can create its window on this display: one that cannot fails.
-    export PIXMODE_REQUIRE_WINDOWS=1
-    cd "$rundir"
-    exe=$root/build/$preset/pixmode_tests.exe
-    timeout --foreground -k 10 60 wine "$exe" --gtest_list_tests >"unit-$preset.list"
-    exec timeout --foreground -k 10 "${PIXMODE_UNIT_TIMEOUT:-900}" wine "$exe" --gtest_output="json:unit-$preset.json"
-  ) </dev/null >"$rundir/unit-$preset.log" 2>&1 &
-  running=("$!")
-  wait "${running[0]}" || echo "windows-tests: the unit tests of $preset ended with status $?" >>"$rundir/unit-$preset.log"
-  running=()
+  run unit_tests "$preset" </dev/null >"$rundir/unit-$preset.log" 2>&1 ||
+    echo "windows-tests: the unit tests of $preset ended with status $?" >>"$rundir/unit-$preset.log"
 done
 "$root/scripts/rig/stop.sh" "$display"
 rm -rf "$display/wine"
